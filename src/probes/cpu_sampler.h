@@ -1,0 +1,16 @@
+#pragma once
+// What the display asks of the processor-load sampler. Destroying the sampler releases it
+// (on the 9x family that stops the kernel statistic).
+
+#include <string>
+
+namespace kelvor {
+
+class CpuSampler {
+public:
+    virtual ~CpuSampler() = default;
+    // The finished processor-load text; never raises.
+    virtual std::string CPUString() = 0;
+};
+
+}  // namespace kelvor
