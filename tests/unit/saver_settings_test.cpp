@@ -56,10 +56,9 @@ protected:
     FakeRegistry registry;
 };
 
-TEST_F(Settings, KeyLivesUnderTheApplicationTitle) {
+TEST_F(Settings, KeyLivesUnderHklmAndTheApplicationTitle) {
     EXPECT_EQ(kSettingsSubkey, "Software\\Kelvor Screen Saver\\Settings");
     EXPECT_EQ(kSettingsRoot, RegistryRoot::LocalMachine);
-    EXPECT_EQ(SaverSettings{}, (SaverSettings{"", 0, 0, 0, false, false, false, false, 0, "", 0, 0, 0, 0}));
 }
 
 TEST_F(Settings, NoKeyGivesEveryDefaultAndWritesNothing) {
