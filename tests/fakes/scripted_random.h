@@ -11,6 +11,9 @@
 
 namespace kelvor {
 
+// The largest value a draw can return: the float just below 1.
+inline constexpr float kLargestDraw = 0.99999994f;
+
 class ScriptedRandom final : public RandomSource {
 public:
     ScriptedRandom() = default;

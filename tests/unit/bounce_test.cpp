@@ -8,8 +8,6 @@
 namespace kelvor {
 namespace {
 
-const float kLargestBelowOne = std::nextafter(1.0f, 0.0f);
-
 // A 1024 x 768 pixel screen at 15 twips per pixel with a 3000 x 1500 panel.
 void UseSmallScreen(FakeMoverSurface& surface) {
     surface.areaWidth = 15360.0f;
@@ -45,7 +43,7 @@ TEST(MoveBounce, SetsOffOnceTowardsTheBottomRightScaledToTheArea) {
     preview.surface.areaHeight = 1680.0f;
     preview.surface.panelWidth = 1000.0f;
     preview.surface.panelHeight = 500.0f;
-    preview.random.Add({kLargestBelowOne, 0.0f});
+    preview.random.Add({kLargestDraw, 0.0f});
     preview.movers.MoveBounce(false);
     EXPECT_EQ(preview.movers.State().BounceMargin, 2);
     EXPECT_EQ(preview.movers.State().BounceScale, 4);
@@ -136,7 +134,7 @@ TEST(RandomiseSpeed, RescalesWithProbabilityRAndKeepsSignAndMagnitudeLimits) {
     EXPECT_EQ(movers.RandomiseSpeed(3.9, 0.0, 1.5, 0.2), 1.5);
 
     // Randomness 10: always rescaled by a factor in [0, 2), clamped on the incoming sign's side.
-    rig.random.Add({kLargestBelowOne, 0.0f, 0.0f, 0.99f});
+    rig.random.Add({kLargestDraw, 0.0f, 0.0f, 0.99f});
     EXPECT_EQ(movers.RandomiseSpeed(0.5, 1.0, 1.5, 0.2), 0.2);
     EXPECT_EQ(movers.RandomiseSpeed(-1.0, 1.0, 1.5, 0.2), -1.5);
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -96,8 +95,7 @@ TEST(MoveStationary, CentresOnceAndThenLeavesPanelAndCounterAlone) {
 
 TEST(MoveRandomJump, RestsFiftyTicksAndJumpsOnTicks51And102) {
     MoverRig rig;
-    const float largestBelowOne = std::nextafter(1.0f, 0.0f);
-    rig.random.Add({0.5f, 0.25f, largestBelowOne, 0.0f});
+    rig.random.Add({0.5f, 0.25f, kLargestDraw, 0.0f});
     rig.movers.MoveRandomJump(false);
     rig.ignoreMouseMoves = 0;
     for (int tick = 2; tick <= 50; ++tick) rig.movers.MoveRandomJump(true);

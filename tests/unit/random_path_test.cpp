@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -8,8 +7,6 @@
 
 namespace kelvor {
 namespace {
-
-const float kLargestBelowOne = std::nextafter(1.0f, 0.0f);
 
 // Room of 12000 x 8000 twips: the centre is (6000, 4000), the right band starts at 11980 and the
 // bottom band at 7980.
@@ -52,7 +49,7 @@ TEST(MoveRandomPath, TurnIndexesRoundHalfToEven) {
     };
     // Rnd * 16: 0.5 -> 0, 1.5 -> 2, 7.5 -> 8, 8.5 -> 8, 14.4 -> 14, 15.99... -> 16.
     for (const Case& c : {Case{0.03125f, 0}, Case{0.09375f, 1}, Case{0.46875f, 6}, Case{0.53125f, 6},
-                          Case{0.9f, -4}, Case{kLargestBelowOne, -6}}) {
+                          Case{0.9f, -4}, Case{kLargestDraw, -6}}) {
         MoverRig rig;
         rig.random.Add({c.draw});
         rig.movers.MoveRandomPath(false);
@@ -83,7 +80,7 @@ TEST(MoveRandomPath, InACornerTheLaterEdgeTestWins) {
     MoverRig bottomRight;
     UsePathArea(bottomRight.surface);
     PlaceBeforeEvenTick(bottomRight, 11962, 7980);
-    bottomRight.random.Add({0.0f, kLargestBelowOne});
+    bottomRight.random.Add({0.0f, kLargestDraw});
     bottomRight.movers.MoveRandomPath(true);
     EXPECT_EQ(bottomRight.movers.State().PathHeading, -68);  // upwards replaces leftwards
     EXPECT_EQ(bottomRight.random.Remaining(), 0u);
@@ -102,7 +99,7 @@ TEST(MoveRandomPath, InACornerTheLaterEdgeTestWins) {
     wide.surface.areaWidth = 2280.0f;
     wide.surface.panelWidth = 3000.0f;
     PlaceBeforeEvenTick(wide, -318, 4000);
-    wide.random.Add({0.0f, kLargestBelowOne});
+    wide.random.Add({0.0f, kLargestDraw});
     wide.movers.MoveRandomPath(true);
     EXPECT_EQ(wide.surface.left, -300.0f);
     EXPECT_EQ(wide.movers.State().PathHeading, 22);
