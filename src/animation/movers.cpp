@@ -1,0 +1,43 @@
+#include "animation/movers.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "common/rounding.h"
+
+namespace kelvor {
+
+void Movers::MoveByOption(int32_t moveOption, bool firstTickDone) {
+    switch (moveOption) {
+        case kRandomJumping: MoveRandomJump(firstTickDone); break;
+        case kRandomSliding: MoveRandomSlide(firstTickDone); break;
+        case kBounceOffSides: MoveBounce(firstTickDone); break;
+        case kRandomPath: MoveRandomPath(firstTickDone); break;
+        case kStationaryInCentre: MoveStationary(firstTickDone); break;
+        default: break;
+    }
+}
+
+void Movers::IgnoreMoves(int32_t amount, int32_t cap) {
+    // Summed in 32 bits, so the cap applies before the value is narrowed back.
+    ignoreMouseMoves_ = static_cast<int16_t>(std::min(ignoreMouseMoves_ + amount, cap));
+}
+
+void Movers::CentreText() {
+    // Only ever called on a first tick, so the counter is small; the cap merely keeps a caller that
+    // centred again and again without any mouse move from overflowing it.
+    IgnoreMoves(2, std::numeric_limits<int16_t>::max());
+    // Half the desktop's offset moves the centre from the window's centre to half of the
+    // desktop's right and bottom edges, which is the primary monitor's centre in common layouts.
+    const double x = Int((static_cast<double>(surface_.AreaWidth()) - surface_.PanelWidth()) / 2) -
+                     surface_.TwipsPerPixelX() * surface_.DesktopLeft() / 2;
+    const double y = Int((static_cast<double>(surface_.AreaHeight()) - surface_.PanelHeight()) / 2) -
+                     surface_.TwipsPerPixelY() * surface_.DesktopTop() / 2;
+    surface_.Move(ToSingle(x), ToSingle(y));
+}
+
+void Movers::MoveStationary(bool firstTickDone) {
+    if (!firstTickDone) CentreText();
+}
+
+}  // namespace kelvor

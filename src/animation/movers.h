@@ -1,0 +1,63 @@
+#pragma once
+// The five movers that reposition the information panel once per refresh tick, the centring they
+// share on the first tick, and the choice of mover by animation type.
+
+#include <cstdint>
+
+#include "animation/mover_state.h"
+#include "animation/mover_surface.h"
+#include "common/random_generator.h"
+
+namespace kelvor {
+
+class Movers {
+public:
+    // The animation types, as stored in the settings' MoveOption.
+    static constexpr int32_t kRandomJumping = 0;
+    static constexpr int32_t kRandomSliding = 1;
+    static constexpr int32_t kBounceOffSides = 2;
+    static constexpr int32_t kRandomPath = 3;
+    static constexpr int32_t kStationaryInCentre = 4;
+
+    // ignoreMouseMoves is the program-wide counter of mouse-move events to swallow; the movers
+    // raise it whenever they move the panel. moveEBRandom is the bounce randomness setting (0 to
+    // 10 in the options dialog; other stored values are used as they are).
+    Movers(MoverSurface& surface, RandomSource& random, int16_t& ignoreMouseMoves, int16_t moveEBRandom)
+        : surface_(surface), random_(random), ignoreMouseMoves_(ignoreMouseMoves), moveEBRandom_(moveEBRandom) {}
+
+    // Runs the mover of the given animation type; any other value moves nothing.
+    void MoveByOption(int32_t moveOption, bool firstTickDone);
+
+    void CentreText();
+    void MoveStationary(bool firstTickDone);
+    void MoveRandomJump(bool firstTickDone);
+    void MoveRandomSlide(bool firstTickDone);
+    void MoveBounce(bool firstTickDone);
+    void MoveRandomPath(bool firstTickDone);
+
+    // One velocity component after a bounce: with probability r scaled by a factor in
+    // [1 - r, 1 + r), then its magnitude kept within [vmin, vmax] on the side of v's sign.
+    double RandomiseSpeed(double v, double r, double vmax, double vmin);
+
+    MoverState& State() { return state_; }
+    const MoverState& State() const { return state_; }
+
+private:
+    // The most mouse-move events a mover's own movement asks to be ignored.
+    static constexpr int32_t kIgnoredMovesCap = 4;
+
+    // Adds to the ignored-moves counter and caps it.
+    void IgnoreMoves(int32_t amount, int32_t cap);
+    void PickSlideTarget();
+    // Reverses one velocity component and offers both to RandomiseSpeed.
+    void Bounce(double& reversed, double r);
+    void ReaimPathAtEdges();
+
+    MoverSurface& surface_;
+    RandomSource& random_;
+    int16_t& ignoreMouseMoves_;
+    const int16_t moveEBRandom_;
+    MoverState state_;
+};
+
+}  // namespace kelvor

@@ -1,0 +1,61 @@
+#include <array>
+#include <cmath>
+
+#include "animation/movers.h"
+#include "common/rounding.h"
+
+namespace kelvor {
+
+namespace {
+
+// Turn rates in degrees per tick; drawing index Round(Rnd * 16) makes the two end entries half as
+// likely as the others.
+constexpr std::array<int32_t, 17> kTurnRates{0, 1, 1, 1, 2, 3, 4, 0, 6, -1, -1, -1, -2, -3, -4, 0, -6};
+constexpr int32_t kTurnPeriod = 20;
+constexpr float kPi = 3.1415927f;
+// How near an edge the panel may come before it is turned back into the area.
+constexpr double kEdgeBand = 20.0;
+
+int64_t RandomHeading(RandomSource& random, double from) { return RoundToInt64(random.Next() * 45.0 + from); }
+
+}  // namespace
+
+void Movers::MoveRandomPath(bool firstTickDone) {
+    if (!firstTickDone) {
+        CentreText();
+        state_.PathX = RoundToInt32(surface_.Left());
+        state_.PathY = RoundToInt32(surface_.Top());
+        state_.PathHeading = 60;
+        state_.PathTurns = kTurnRates;
+    }
+    state_.PathTicks = (state_.PathTicks + 1) % kTurnPeriod;
+    if (state_.PathTicks == 1) {
+        const auto index = static_cast<size_t>(RoundHalfEven(random_.Next() * 16.0));
+        state_.PathTurn = state_.PathTurns.at(index);
+    }
+    IgnoreMoves(2, kIgnoredMovesCap);
+    state_.PathHeading += state_.PathTurn;
+    // The single-precision constant is not quite pi, so the angle of a heading differs from that of
+    // the same heading less whole turns: the heading is used as it is, never wrapped.
+    const double angle = static_cast<double>(state_.PathHeading) * kPi / 180;
+    state_.PathY += 3 * RoundToInt32(4 * std::sin(angle));
+    state_.PathX += 3 * RoundToInt32(6 * std::cos(angle));
+    surface_.Move(static_cast<float>(state_.PathX), static_cast<float>(state_.PathY));
+    if (state_.PathTicks % 2 != 0) return;
+    ReaimPathAtEdges();
+}
+
+void Movers::ReaimPathAtEdges() {
+    const float left = surface_.Left();
+    const float top = surface_.Top();
+    const float rightBand = ToSingle(ToSingle(static_cast<double>(surface_.AreaWidth()) - surface_.PanelWidth()) - kEdgeBand);
+    const float bottomBand =
+        ToSingle(ToSingle(static_cast<double>(surface_.AreaHeight()) - surface_.PanelHeight()) - kEdgeBand);
+    // In a corner the later test wins: bottom over right, left over top.
+    if (left >= rightBand) state_.PathHeading = RandomHeading(random_, 157.5);   // leftwards
+    if (top >= bottomBand) state_.PathHeading = RandomHeading(random_, -112.5);  // upwards
+    if (top <= kEdgeBand) state_.PathHeading = RandomHeading(random_, 67.5);     // downwards
+    if (left <= kEdgeBand) state_.PathHeading = RandomHeading(random_, -22.5);   // rightwards
+}
+
+}  // namespace kelvor

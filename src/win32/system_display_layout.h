@@ -1,0 +1,34 @@
+#pragma once
+// The display layout of the running system. The device, mode and monitor calls are looked up at
+// run time: Windows 95 and NT 4.0 lack them, and there every such call reports nothing.
+
+#include <windows.h>
+
+#include "animation/display_layout.h"
+#include "win32/loaded_module.h"
+
+namespace kelvor::win32 {
+
+class SystemDisplayLayout final : public DisplayLayout {
+public:
+    SystemDisplayLayout();
+
+    PixelRect DesktopWindowRect() override;
+    bool DisplayDeviceAt(uint32_t index, DisplayDevice& device) override;
+    bool ReadDisplayMode(const std::string& deviceName, int32_t modeNumber, PixelPoint& position) override;
+    bool MonitorRectAt(PixelPoint point, PixelRect& monitor) override;
+
+private:
+    using EnumDisplayDevicesFunction = BOOL WINAPI(LPCSTR, DWORD, PDISPLAY_DEVICEA, DWORD);
+    using EnumDisplaySettingsExFunction = BOOL WINAPI(LPCSTR, DWORD, DEVMODEA*, DWORD);
+    using MonitorFromPointFunction = HMONITOR WINAPI(POINT, DWORD);
+    using GetMonitorInfoFunction = BOOL WINAPI(HMONITOR, LPMONITORINFO);
+
+    LoadedModule user32_;
+    EnumDisplayDevicesFunction* enumDisplayDevices_;
+    EnumDisplaySettingsExFunction* enumDisplaySettingsEx_;
+    MonitorFromPointFunction* monitorFromPoint_;
+    GetMonitorInfoFunction* getMonitorInfo_;
+};
+
+}  // namespace kelvor::win32
