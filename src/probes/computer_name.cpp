@@ -4,7 +4,7 @@ namespace kelvor {
 
 std::string ReadComputerName(ComputerNameSource& source) {
     std::string name;
-    if (!source.ReadComputerName(name)) return "";
+    if (!source.QueryComputerName(name)) return "";
     const size_t first = name.find_first_not_of(' ');
     if (first == std::string::npos) return "";
     return name.substr(first, name.find_last_not_of(' ') - first + 1);

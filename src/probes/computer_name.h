@@ -10,7 +10,7 @@ class ComputerNameSource {
 public:
     virtual ~ComputerNameSource() = default;
     // Returns the platform's success flag; on success `name` holds the name as the system keeps it.
-    virtual bool ReadComputerName(std::string& name) = 0;
+    virtual bool QueryComputerName(std::string& name) = 0;
 };
 
 // The name without blanks around it, or "" when it cannot be read.

@@ -26,7 +26,7 @@ CPULoad::CPULoad(VersionSource& version, ProcessorCountSource& processors, Perfo
                  KernelStatistic& kernelStatistic)
     : processors_(processors), performanceData_(performanceData), kernelStatistic_(kernelStatistic) {
     WindowsVersion windows;
-    if (!version.ReadVersion(windows)) RaiseCpuLoadError(CpuLoadError::VersionUnreadable);
+    if (!version.QueryVersion(windows)) RaiseCpuLoadError(CpuLoadError::VersionUnreadable);
     isWinNT_ = windows.PlatformId >= kPlatformNt;
 }
 

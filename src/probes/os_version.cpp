@@ -4,7 +4,7 @@ namespace kelvor {
 
 OsCapabilities ReadOSVersion(VersionSource& source) {
     WindowsVersion version;
-    if (!source.ReadVersion(version)) version = {};
+    if (!source.QueryVersion(version)) version = {};
 
     const int32_t platform = version.PlatformId;
     const int32_t major = version.MajorVersion;

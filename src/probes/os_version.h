@@ -19,7 +19,7 @@ class VersionSource {
 public:
     virtual ~VersionSource() = default;
     // Returns the platform's success flag; on failure `version` is left all zero.
-    virtual bool ReadVersion(WindowsVersion& version) = 0;
+    virtual bool QueryVersion(WindowsVersion& version) = 0;
 };
 
 // Read once at start-up; only PlatformId 2 counts as the NT family.

@@ -33,10 +33,11 @@ int64_t UptimeClock::UptimeSeconds() {
             return kUptimeFailed;
         }
     }
-    // The tick count turns negative as a signed number after 2^31 ms (about 24.8 days).
-    const int32_t seconds = static_cast<int32_t>(clock_.TickCount()) / 1000;
-    if (seconds < 0) return kUptimeFailed;
-    return seconds * kUptimeUnitsPerSecond;
+    // The tick count turns negative as a signed number after 2^31 ms (about 24.8 days). The sign
+    // is tested before dividing, so that the last second before the count wraps does not read as 0.
+    const auto ticks = static_cast<int32_t>(clock_.TickCount());
+    if (ticks < 0) return kUptimeFailed;
+    return int64_t{ticks / 1000} * kUptimeUnitsPerSecond;
 }
 
 std::string UptimeClock::UptimeText() {

@@ -4,7 +4,7 @@
 
 namespace kelvor::win32 {
 
-bool WinSystemInfo::ReadVersion(WindowsVersion& version) {
+bool WinSystemInfo::QueryVersion(WindowsVersion& version) {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof(info);
     const bool read = GetVersionExA(&info) != FALSE;
@@ -14,7 +14,7 @@ bool WinSystemInfo::ReadVersion(WindowsVersion& version) {
     return read;
 }
 
-bool WinSystemInfo::ReadComputerName(std::string& name) {
+bool WinSystemInfo::QueryComputerName(std::string& name) {
     char buffer[50] = {};
     DWORD size = sizeof(buffer);
     if (GetComputerNameA(buffer, &size) == FALSE) return false;

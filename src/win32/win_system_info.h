@@ -16,8 +16,8 @@ class WinSystemInfo final : public VersionSource,
 public:
     WinSystemInfo() : kernel_("kernel32.dll") {}
 
-    bool ReadVersion(WindowsVersion& version) override;
-    bool ReadComputerName(std::string& name) override;
+    bool QueryVersion(WindowsVersion& version) override;
+    bool QueryComputerName(std::string& name) override;
     PageFileStatus MemoryStatus() override;
     // GlobalMemoryStatusEx exists from Windows 2000 on; it is looked up when asked for.
     std::optional<PageFileStatusEx> MemoryStatusEx() override;

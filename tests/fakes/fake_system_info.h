@@ -17,11 +17,11 @@ class FakeSystemInfo final : public VersionSource,
                              public ProcessorCountSource {
 public:
     // Like the platform, a failed query leaves the record zero.
-    bool ReadVersion(WindowsVersion& result) override {
+    bool QueryVersion(WindowsVersion& result) override {
         result = versionReadable ? version : WindowsVersion{};
         return versionReadable;
     }
-    bool ReadComputerName(std::string& name) override {
+    bool QueryComputerName(std::string& name) override {
         if (computerName) name = *computerName;
         return computerName.has_value();
     }

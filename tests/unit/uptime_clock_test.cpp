@@ -50,6 +50,8 @@ TEST_F(Uptime, UnusableReadingsGiveTheFailureValue) {
     EXPECT_EQ(uptime.UptimeSeconds(), kUptimeFailed);
     WithoutCounter(0x80000000u);  // 24.8 days: the signed tick count turns negative
     EXPECT_EQ(uptime.UptimeSeconds(), kUptimeFailed);
+    WithoutCounter(0xFFFFFFFFu);  // just before the count wraps: -1 ms, not 0 s
+    EXPECT_EQ(uptime.UptimeSeconds(), kUptimeFailed);
     EXPECT_EQ(kUptimeFailed, -990000);
 }
 

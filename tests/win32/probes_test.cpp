@@ -28,7 +28,7 @@ bool Matches(const std::string& text, const char* pattern) { return std::regex_m
 TEST(WinProbes, VersionFlagsFitTheReportedFamily) {
     WinSystemInfo system;
     WindowsVersion version;
-    ASSERT_TRUE(system.ReadVersion(version));
+    ASSERT_TRUE(system.QueryVersion(version));
     const OsCapabilities capabilities = ReadOSVersion(system);
     ASSERT_TRUE(capabilities.PlatformId == kPlatform9x || capabilities.PlatformId == kPlatformNt);
     if (capabilities.PlatformId == kPlatformNt) {
