@@ -76,7 +76,8 @@ int32_t CPULoad::GetCPUUsage(int32_t cpuIndex) {
     if (sampleTime_ == prevSampleTime_) return 0;
     const auto cpu = static_cast<size_t>(cpuIndex - 1);
     // Wrapping differences: the counters are the platform's raw 64-bit values.
-    const auto idle = static_cast<int64_t>(static_cast<uint64_t>(counters_[cpu]) - static_cast<uint64_t>(prevCounters_[cpu]));
+    const auto idle =
+        static_cast<int64_t>(static_cast<uint64_t>(counters_[cpu]) - static_cast<uint64_t>(prevCounters_[cpu]));
     const auto elapsed = static_cast<int64_t>(sampleTime_ - prevSampleTime_);
     // The counter measures idle time, so the busy share is what is left of the elapsed time.
     return RoundToInt32((1.0 - static_cast<double>(idle) / static_cast<double>(elapsed)) * 100.0);
@@ -88,7 +89,8 @@ std::span<const uint8_t> CPULoad::QueryPerformanceData() {
         buffer_.assign(static_cast<size_t>(bufferSize_), 0);
         uint32_t size = static_cast<uint32_t>(bufferSize_);
         const int32_t status = performanceData_.Query(processorObject, buffer_, size);
-        if (status == kQuerySucceeded) return std::span<const uint8_t>(buffer_).first(std::min<size_t>(size, buffer_.size()));
+        if (status == kQuerySucceeded)
+            return std::span<const uint8_t>(buffer_).first(std::min<size_t>(size, buffer_.size()));
         if (status != kQueryMoreData || bufferSize_ + kBufferStep > kBufferLimit)
             RaiseCpuLoadError(CpuLoadError::DataUnreadable);
         bufferSize_ += kBufferStep;

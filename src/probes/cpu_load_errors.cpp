@@ -15,15 +15,14 @@ struct ErrorText {
 
 ErrorText TextOf(CpuLoadError error) {
     switch (error) {
-    case CpuLoadError::VersionUnreadable: return {".Initialize", "Can't get the Windows version"};
-    case CpuLoadError::MonitorNotStarted:
-        return {".CollectCPRData()", "Unable to start performance monitoring"};
-    case CpuLoadError::IndexOutOfBounds: return {".GetCPUUsage()", "CPU index out of bounds"};
-    case CpuLoadError::NoProcessorObject:
-        return {".CollectData", "Unable to locate the 'Processor' performance object"};
-    case CpuLoadError::NoProcessorTimeCounter:
-        return {".CollectData", "Unable to locate the '% of CPU usage' performance counter"};
-    case CpuLoadError::DataUnreadable: break;
+        case CpuLoadError::VersionUnreadable: return {".Initialize", "Can't get the Windows version"};
+        case CpuLoadError::MonitorNotStarted: return {".CollectCPRData()", "Unable to start performance monitoring"};
+        case CpuLoadError::IndexOutOfBounds: return {".GetCPUUsage()", "CPU index out of bounds"};
+        case CpuLoadError::NoProcessorObject:
+            return {".CollectData", "Unable to locate the 'Processor' performance object"};
+        case CpuLoadError::NoProcessorTimeCounter:
+            return {".CollectData", "Unable to locate the '% of CPU usage' performance counter"};
+        case CpuLoadError::DataUnreadable: break;
     }
     return {".CollectCPUData()", "Unable to read performance data"};
 }

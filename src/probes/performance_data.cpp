@@ -141,7 +141,8 @@ std::vector<InstanceCounter> ReadNumberedInstances(const ByteView& object, uint3
         uint64_t at = header.U32(kObjectDefinitionLength);
         const int32_t instances = header.I32(kObjectNumInstances);
         for (int32_t i = 0; i < instances; ++i) {
-            const uint32_t instanceLength = ChainLength(object.Sub(at, kInstanceSize), kInstanceByteLength, kInstanceSize);
+            const uint32_t instanceLength =
+                ChainLength(object.Sub(at, kInstanceSize), kInstanceByteLength, kInstanceSize);
             const ByteView instance = object.Sub(at, instanceLength);
             // The name's length counts its terminating zero character, which is not part of it.
             const uint32_t nameLength = instance.U32(kInstanceNameLength);

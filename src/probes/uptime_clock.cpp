@@ -12,9 +12,7 @@ namespace kelvor {
 namespace {
 
 // Nearest whole second, halves to even; an uptime beyond the 32-bit range raises Overflow.
-int32_t WholeSeconds(int64_t uptime) {
-    return RoundToInt32(static_cast<double>(uptime) / kUptimeUnitsPerSecond);
-}
+int32_t WholeSeconds(int64_t uptime) { return RoundToInt32(static_cast<double>(uptime) / kUptimeUnitsPerSecond); }
 
 std::string PaddedTwo(int32_t value) { return (value < 10 ? ":0" : ":") + std::to_string(value); }
 
@@ -52,8 +50,8 @@ std::string UptimeClock::UptimeText() {
         if (hours > 0) uptime -= int64_t{hours} * 3600 * kUptimeUnitsPerSecond;
         const int32_t minutes = WholeSeconds(uptime) / 60;
         const int32_t seconds = WholeSeconds(uptime) % 60;
-        return std::to_string(days) + (days == 1 ? " day, " : " days, ") + std::to_string(hours) +
-               PaddedTwo(minutes) + PaddedTwo(seconds);
+        return std::to_string(days) + (days == 1 ? " day, " : " days, ") + std::to_string(hours) + PaddedTwo(minutes) +
+               PaddedTwo(seconds);
     } catch (const RunTimeError& error) {
         return "failed to calculate uptime: " + error.Description();
     }
@@ -63,8 +61,8 @@ std::string UptimeClock::StartTimeText(uint8_t timeFormat) {
     if (!cachedStartTime_.empty()) return cachedStartTime_;
     const int64_t uptime = UptimeSeconds();
     // An uptime beyond whole 32-bit seconds is as unusable as a failed measurement.
-    const bool fitsInSeconds = uptime > int64_t{INT32_MIN} * kUptimeUnitsPerSecond &&
-                               uptime < int64_t{INT32_MAX} * kUptimeUnitsPerSecond;
+    const bool fitsInSeconds =
+        uptime > int64_t{INT32_MIN} * kUptimeUnitsPerSecond && uptime < int64_t{INT32_MAX} * kUptimeUnitsPerSecond;
     const int32_t seconds = fitsInSeconds ? WholeSeconds(uptime) : -99;
     if (seconds == -99) {
         cachedStartTime_ = "unknown time";

@@ -30,7 +30,8 @@ std::vector<uint8_t> ProcessorData(int processors, uint16_t second) {
 
 std::vector<uint8_t> Table(int interfaces) {
     std::vector<InterfaceOctets> rows;
-    for (int i = 0; i < interfaces; ++i) rows.push_back({static_cast<uint32_t>(i * 1000), static_cast<uint32_t>(i * 10)});
+    for (int i = 0; i < interfaces; ++i)
+        rows.push_back({static_cast<uint32_t>(i * 1000), static_cast<uint32_t>(i * 10)});
     return BuildInterfaceTable(rows);
 }
 
@@ -39,8 +40,8 @@ void PerformanceDataWalk64(benchmark::State& state) {
     for (auto _ : state) {
         const PerformanceData block(data);
         benchmark::DoNotOptimize(block.SampleTime());
-        benchmark::DoNotOptimize(ReadNumberedInstances(block.FindObject(kProcessorObjectTitleIndex),
-                                                       kProcessorTimeCounterTitleIndex));
+        benchmark::DoNotOptimize(
+            ReadNumberedInstances(block.FindObject(kProcessorObjectTitleIndex), kProcessorTimeCounterTitleIndex));
     }
 }
 BENCHMARK(PerformanceDataWalk64);

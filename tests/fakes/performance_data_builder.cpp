@@ -66,7 +66,8 @@ void PutObject(std::vector<uint8_t>& bytes, size_t start, const PerfObject& obje
         PutU32(bytes, at, static_cast<uint32_t>(blockLength));
         for (size_t c = 0; c < counters; ++c) {
             const bool processorTime = object.counterTitles[c] == 6;
-            PutU64(bytes, at + 8 + 8 * c, processorTime ? static_cast<uint64_t>(instance.value) : 0x5A5A5A5A5A5A5A5Aull);
+            PutU64(bytes, at + 8 + 8 * c,
+                   processorTime ? static_cast<uint64_t>(instance.value) : 0x5A5A5A5A5A5A5A5Aull);
         }
         at += blockLength;
     }
@@ -85,7 +86,8 @@ std::vector<uint8_t> BuildPerformanceData(const PerfTime& time, const std::vecto
     PutU32(bytes, 12, 1);  // Version
     PutU32(bytes, 16, 1);  // Revision
     PutU32(bytes, 28, static_cast<uint32_t>(objects.size()));
-    const uint16_t fields[] = {time.year, time.month, 1, time.day, time.hour, time.minute, time.second, time.millisecond};
+    const uint16_t fields[] = {time.year, time.month,  1,           time.day,
+                               time.hour, time.minute, time.second, time.millisecond};
     for (size_t i = 0; i < 8; ++i) PutU16(bytes, 36 + 2 * i, fields[i]);
     PutU32(bytes, 80, static_cast<uint32_t>((name.size() + 1) * 2));
     PutU32(bytes, 84, kDataBlockSize);

@@ -26,7 +26,8 @@ std::vector<uint8_t> AlteredTable(const uint8_t* data, size_t size) {
     if (size < 8) return {};
     std::vector<InterfaceOctets> rows;
     // Up to 48 rows: enough for every path, small enough to keep each run fast.
-    for (size_t at = 8; at + 8 <= size && rows.size() < 48; at += 8) rows.push_back({U32At(data + at), U32At(data + at + 4)});
+    for (size_t at = 8; at + 8 <= size && rows.size() < 48; at += 8)
+        rows.push_back({U32At(data + at), U32At(data + at + 4)});
     std::vector<uint8_t> table = BuildInterfaceTable(rows);
     if (data[0] != 0) PutU32(table, 0, U32At(data));
     table.resize(table.size() - std::min<size_t>(U32At(data + 4) % 2048, table.size()));

@@ -22,8 +22,8 @@ std::vector<uint8_t> EditedBlock(const uint8_t* data, size_t size) {
     // Each edit: a 16-bit offset into the block and a 32-bit value written there.
     for (size_t at = 0; at + 6 <= size; at += 6) {
         const size_t offset = (data[at] | (data[at + 1] << 8)) % block.size();
-        const uint32_t value = data[at + 2] | (data[at + 3] << 8) | (data[at + 4] << 16) |
-                               (static_cast<uint32_t>(data[at + 5]) << 24);
+        const uint32_t value =
+            data[at + 2] | (data[at + 3] << 8) | (data[at + 4] << 16) | (static_cast<uint32_t>(data[at + 5]) << 24);
         if (offset + 4 <= block.size()) PutU32(block, offset, value);
     }
     return block;

@@ -143,7 +143,8 @@ TEST_F(CpuLoadNt, EachMissingPieceRaisesItsOwnError) {
     std::vector<uint8_t> wrongSignature = BuildPerformanceData({}, {ProcessorObject({0})});
     wrongSignature[6] = 'X';
     const std::vector<Case> cases{
-        {"no processor object", BuildPerformanceData({}, {otherObject}), CpuLoadError::NoProcessorObject, "CPULoad.CollectData"},
+        {"no processor object", BuildPerformanceData({}, {otherObject}), CpuLoadError::NoProcessorObject,
+         "CPULoad.CollectData"},
         {"no objects at all", BuildPerformanceData({}, {}), CpuLoadError::NoProcessorObject, "CPULoad.CollectData"},
         {"no processor-time counter", BuildPerformanceData({}, {otherObject, withoutCounter}),
          CpuLoadError::NoProcessorTimeCounter, "CPULoad.CollectData"},

@@ -37,7 +37,9 @@ TEST(PerformanceData, ReadsTheNumberedInstancesOfTheProcessorObjectOnly) {
 }
 
 TEST(PerformanceData, TheSampleTimeCountsHundredNanosecondsFrom1601) {
-    const auto timeOf = [](const PerfTime& time) { return PerformanceData(BuildPerformanceData(time, {})).SampleTime(); };
+    const auto timeOf = [](const PerfTime& time) {
+        return PerformanceData(BuildPerformanceData(time, {})).SampleTime();
+    };
     EXPECT_EQ(timeOf({1601, 1, 1, 0, 0, 0, 0}), 0u);
     EXPECT_EQ(timeOf({2000, 1, 1, 0, 0, 0, 0}), 125911584000000000u);
     EXPECT_EQ(timeOf({2000, 2, 29, 23, 59, 59, 999}) - timeOf({2000, 2, 29, 0, 0, 0, 0}), 863999990000u);
@@ -91,7 +93,8 @@ TEST(PerformanceData, LengthsAndCountsThatContradictTheDataAreUnreadable) {
 
 TEST(PerformanceData, InstanceNamesCountOnlyWhenMadeOfDigits) {
     PerfObject object;
-    object.instances = {{u"3", 1}, {u"12", 2}, {u"_Total", 3}, {u"", 4}, {u"1a", 5}, {u"99999999999", 6}, {u"\u0660", 7}};
+    object.instances = {{u"3", 1},  {u"12", 2},          {u"_Total", 3}, {u"", 4},
+                        {u"1a", 5}, {u"99999999999", 6}, {u"\u0660", 7}};
     const std::vector<uint8_t> data = BuildPerformanceData({}, {object});
     const std::vector<InstanceCounter> read = ReadNumberedInstances(PerformanceData(data).FindObject(238), 6);
     ASSERT_EQ(read.size(), 3u);

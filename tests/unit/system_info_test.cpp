@@ -17,8 +17,8 @@ TEST(ReadOSVersion, FlagsFollowFamilyAndVersion) {
         bool memoryStatusEx;
     };
     const std::vector<Case> cases{
-        {"95", {1, 4, 0}, false, false},   {"98", {1, 4, 10}, true, false},  {"Me", {1, 4, 90}, true, false},
-        {"NT 4", {2, 4, 0}, false, false}, {"2000", {2, 5, 0}, true, true},  {"XP", {2, 5, 1}, true, true},
+        {"95", {1, 4, 0}, false, false},   {"98", {1, 4, 10}, true, false}, {"Me", {1, 4, 90}, true, false},
+        {"NT 4", {2, 4, 0}, false, false}, {"2000", {2, 5, 0}, true, true}, {"XP", {2, 5, 1}, true, true},
         {"7", {2, 6, 1}, true, true},      {"CE", {3, 4, 0}, false, true},
     };
     FakeSystemInfo system;

@@ -57,10 +57,10 @@ TEST_F(Uptime, UnusableReadingsGiveTheFailureValue) {
 
 TEST_F(Uptime, TextSplitsIntoDaysHoursMinutesAndSeconds) {
     const std::vector<std::pair<double, std::string>> cases{
-        {0, "0 days, 0:00:00"},          {90061, "1 day, 1:01:01"},      {200000, "2 days, 7:33:20"},
-        {59.5, "0 days, 0:01:00"},       {58.5, "0 days, 0:00:58"},      {36000, "0 days, 10:00:00"},
-        {3600, "0 days, 1:00:00"},       {86399.6, "1 day, 0:00:00"},    {3599.5, "0 days, 1:00:00"},
-        {172800, "2 days, 0:00:00"},     {86400 + 609, "1 day, 0:10:09"},
+        {0, "0 days, 0:00:00"},      {90061, "1 day, 1:01:01"},       {200000, "2 days, 7:33:20"},
+        {59.5, "0 days, 0:01:00"},   {58.5, "0 days, 0:00:58"},       {36000, "0 days, 10:00:00"},
+        {3600, "0 days, 1:00:00"},   {86399.6, "1 day, 0:00:00"},     {3599.5, "0 days, 1:00:00"},
+        {172800, "2 days, 0:00:00"}, {86400 + 609, "1 day, 0:10:09"},
     };
     for (const auto& [seconds, text] : cases) {
         RunningFor(seconds);

@@ -71,7 +71,8 @@ TEST(WinProbes, UptimeGrowsAndBothTextsAreWellFormed) {
     EXPECT_GT(first, 0);
     EXPECT_GE(second - first, 200);  // at least 20 ms in ten-thousandths of a second
     EXPECT_TRUE(Matches(uptime.UptimeText(), "[0-9]+ days?, [0-9]+:[0-5][0-9]:[0-5][0-9]")) << uptime.UptimeText();
-    EXPECT_TRUE(Matches(uptime.StartTimeText(0), "[0-3][0-9]-[A-Z][a-z]{2}-[0-9]{2} [0-9]{1,2}:[0-5][0-9]:[0-5][0-9] [ap]m"))
+    EXPECT_TRUE(
+        Matches(uptime.StartTimeText(0), "[0-3][0-9]-[A-Z][a-z]{2}-[0-9]{2} [0-9]{1,2}:[0-5][0-9]:[0-5][0-9] [ap]m"))
         << uptime.StartTimeText(0);
     EXPECT_GE(clock.Now().year, 2020);
 }
