@@ -4,9 +4,7 @@
 
 namespace kelvor {
 
-namespace {
-
-// Days since 1 March of year 0 in the proleptic Gregorian calendar, shifted to 1970-01-01 = 0.
+// Counted from 1 March of year 0 in the proleptic Gregorian calendar, shifted to 1970-01-01 = 0.
 int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day) {
     year -= month <= 2 ? 1 : 0;
     const int64_t era = (year >= 0 ? year : year - 399) / 400;
@@ -15,6 +13,8 @@ int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day) {
     const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - 719468;
 }
+
+namespace {
 
 void CivilFromDays(int64_t days, int& year, int& month, int& day) {
     days += 719468;

@@ -10,6 +10,9 @@ namespace kelvor {
 
 class LocaleInfo;
 
+// Days from 1 January 1970 to the given date of the proleptic Gregorian calendar (negative before).
+int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day);
+
 // The moment `seconds` before `moment`, in calendar terms (days, months and years carry).
 LocalDateTime SubtractSeconds(const LocalDateTime& moment, int64_t seconds);
 

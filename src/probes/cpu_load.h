@@ -1,0 +1,60 @@
+#pragma once
+// The processor-load sampler: per-processor busy share between two consecutive samples, from the
+// performance data on the NT family or from the kernel statistic on the 9x family.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "probes/cpu_load_platform.h"
+#include "probes/cpu_sampler.h"
+
+namespace kelvor {
+
+class VersionSource;
+
+class CPULoad final : public CpuSampler {
+public:
+    // Reads the Windows version to choose the way of measuring; raises 0x80041F41 when it cannot.
+    // The sources must outlive the sampler.
+    CPULoad(VersionSource& version, ProcessorCountSource& processors, PerformanceDataSource& performanceData,
+            KernelStatistic& kernelStatistic);
+    CPULoad(const CPULoad&) = delete;
+    CPULoad& operator=(const CPULoad&) = delete;
+    // Stops the kernel statistic if this sampler started it.
+    ~CPULoad() override;
+
+    // "42 %" for one processor, "12% 03%" for several, "CPU query failed" on any failure.
+    std::string CPUString() override;
+    // Takes one sample.
+    void CollectCPUData();
+    // Fixed from the system's count on first use.
+    int32_t GetCPUCount();
+    // Load of processor `cpuIndex` (from 1) in percent between the last two samples; not clamped.
+    int32_t GetCPUUsage(int32_t cpuIndex);
+
+private:
+    void CollectPerformanceData();
+    void CollectKernelStatistic();
+    // The valid part of the buffer after querying until the data fit.
+    std::span<const uint8_t> QueryPerformanceData();
+    void StopCPUMonitor();
+
+    ProcessorCountSource& processors_;
+    PerformanceDataSource& performanceData_;
+    KernelStatistic& kernelStatistic_;
+
+    int32_t cpuCount_ = -1;
+    int32_t bufferSize_ = 4096;
+    bool isWinNT_ = false;
+    bool monitorStarted_ = false;
+    int32_t usage9x_ = 0;
+    uint64_t sampleTime_ = 0;
+    uint64_t prevSampleTime_ = 0;
+    std::vector<int64_t> counters_;
+    std::vector<int64_t> prevCounters_;
+    std::vector<uint8_t> buffer_;
+};
+
+}  // namespace kelvor

@@ -1,0 +1,35 @@
+#pragma once
+// Which family and version of Windows the program runs on, and what that version offers.
+
+#include <cstdint>
+
+namespace kelvor {
+
+inline constexpr int32_t kPlatform9x = 1;
+inline constexpr int32_t kPlatformNt = 2;
+
+struct WindowsVersion {
+    int32_t PlatformId = 0;
+    int32_t MajorVersion = 0;
+    int32_t MinorVersion = 0;
+};
+
+// The platform's version query (GetVersionExA).
+class VersionSource {
+public:
+    virtual ~VersionSource() = default;
+    // Returns the platform's success flag; on failure `version` is left all zero.
+    virtual bool QueryVersion(WindowsVersion& version) = 0;
+};
+
+// Read once at start-up; only PlatformId 2 counts as the NT family.
+struct OsCapabilities {
+    int32_t PlatformId = 0;
+    bool HasMultiMonitor = false;
+    bool HasMemoryStatusEx = false;
+};
+
+// A version that cannot be read counts as platform 0 without either capability.
+OsCapabilities ReadOSVersion(VersionSource& source);
+
+}  // namespace kelvor

@@ -1,0 +1,24 @@
+#pragma once
+// The network interface table from iphlpapi, looked up at run time: systems without it (Windows 95
+// and NT 4 without the IP helper) answer as if the table were not supported.
+
+#include "probes/ip_helper.h"
+#include "win32/loaded_module.h"
+
+namespace kelvor::win32 {
+
+class WinInterfaceTable final : public InterfaceTableSource {
+public:
+    WinInterfaceTable();
+
+    int32_t QuerySize(uint32_t& size) override;
+    int32_t Read(std::vector<uint8_t>& table) override;
+
+private:
+    using GetIfTableFunction = DWORD WINAPI(void* table, ULONG* size, BOOL order);
+
+    LoadedModule iphlpapi_;
+    GetIfTableFunction* getIfTable_;
+};
+
+}  // namespace kelvor::win32

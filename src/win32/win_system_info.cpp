@@ -1,0 +1,54 @@
+#include "win32/win_system_info.h"
+
+#include <windows.h>
+
+namespace kelvor::win32 {
+
+bool WinSystemInfo::QueryVersion(WindowsVersion& version) {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    const bool read = GetVersionExA(&info) != FALSE;
+    version = read ? WindowsVersion{static_cast<int32_t>(info.dwPlatformId), static_cast<int32_t>(info.dwMajorVersion),
+                                    static_cast<int32_t>(info.dwMinorVersion)}
+                   : WindowsVersion{};
+    return read;
+}
+
+bool WinSystemInfo::QueryComputerName(std::string& name) {
+    char buffer[50] = {};
+    DWORD size = sizeof(buffer);
+    if (GetComputerNameA(buffer, &size) == FALSE) return false;
+    name.assign(buffer, size);
+    return true;
+}
+
+PageFileStatus WinSystemInfo::MemoryStatus() {
+    MEMORYSTATUS status{};
+    status.dwLength = sizeof(status);
+    GlobalMemoryStatus(&status);
+    return {static_cast<uint32_t>(status.dwTotalPageFile), static_cast<uint32_t>(status.dwAvailPageFile)};
+}
+
+std::optional<PageFileStatusEx> WinSystemInfo::MemoryStatusEx() {
+    using GlobalMemoryStatusExFunction = BOOL WINAPI(MEMORYSTATUSEX*);
+    auto* const query = kernel_.Find<GlobalMemoryStatusExFunction>("GlobalMemoryStatusEx");
+    if (query == nullptr) return std::nullopt;
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof(status);
+    query(&status);
+    return PageFileStatusEx{status.ullTotalPageFile, status.ullAvailPageFile};
+}
+
+int32_t WinSystemInfo::NumberOfProcessors() {
+    using GetNativeSystemInfoFunction = void WINAPI(SYSTEM_INFO*);
+    auto* const native = kernel_.Find<GetNativeSystemInfoFunction>("GetNativeSystemInfo");
+    SYSTEM_INFO info{};
+    if (native != nullptr) {
+        native(&info);
+    } else {
+        GetSystemInfo(&info);
+    }
+    return static_cast<int32_t>(info.dwNumberOfProcessors);
+}
+
+}  // namespace kelvor::win32

@@ -1,0 +1,127 @@
+// The probes run once a second (the network line twice); each must stay well under 50 µs.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_interface_table.h"
+#include "fakes/fake_locale.h"
+#include "fakes/fake_performance_data.h"
+#include "fakes/fake_system_info.h"
+#include "fakes/interface_table_builder.h"
+#include "fakes/performance_data_builder.h"
+#include "probes/computer_name.h"
+#include "probes/cpu_load.h"
+#include "probes/interface_table.h"
+#include "probes/ip_helper.h"
+#include "probes/memory_usage.h"
+#include "probes/performance_data.h"
+#include "probes/uptime_clock.h"
+
+namespace kelvor {
+namespace {
+
+std::vector<uint8_t> ProcessorData(int processors, uint16_t second) {
+    std::vector<int64_t> idle;
+    for (int cpu = 0; cpu < processors; ++cpu) idle.push_back(int64_t{second} * 5000000 + cpu * 1000);
+    return BuildPerformanceData(PerfTime{.second = second}, {ProcessorObject(idle)});
+}
+
+std::vector<uint8_t> Table(int interfaces) {
+    std::vector<InterfaceOctets> rows;
+    for (int i = 0; i < interfaces; ++i)
+        rows.push_back({static_cast<uint32_t>(i * 1000), static_cast<uint32_t>(i * 10)});
+    return BuildInterfaceTable(rows);
+}
+
+void PerformanceDataWalk64(benchmark::State& state) {
+    const std::vector<uint8_t> data = ProcessorData(64, 1);
+    for (auto _ : state) {
+        const PerformanceData block(data);
+        benchmark::DoNotOptimize(block.SampleTime());
+        benchmark::DoNotOptimize(
+            ReadNumberedInstances(block.FindObject(kProcessorObjectTitleIndex), kProcessorTimeCounterTitleIndex));
+    }
+}
+BENCHMARK(PerformanceDataWalk64);
+
+// Hands over the same data on every query, noting nothing (the shared fake keeps a call log).
+class ReplayedPerformanceData final : public PerformanceDataSource {
+public:
+    int32_t Query(const std::string&, std::vector<uint8_t>& buffer, uint32_t& size) override {
+        if (data.size() > buffer.size()) return kQueryMoreData;
+        std::copy(data.begin(), data.end(), buffer.begin());
+        size = static_cast<uint32_t>(data.size());
+        return kQuerySucceeded;
+    }
+    std::vector<uint8_t> data;
+};
+
+// One sample as the display takes it: query into the kept buffer, walk, compute and format.
+void CpuString(benchmark::State& state) {
+    const int processors = static_cast<int>(state.range(0));
+    FakeSystemInfo system;
+    system.processors = processors;
+    ReplayedPerformanceData source;
+    FakeKernelStatistic statistic;
+    CPULoad load(system, system, source, statistic);
+    source.data = ProcessorData(processors, 1);
+    load.CPUString();
+    source.data = ProcessorData(processors, 2);
+    for (auto _ : state) benchmark::DoNotOptimize(load.CPUString());
+}
+BENCHMARK(CpuString)->Arg(1)->Arg(64);
+
+void InterfaceTableWalk256(benchmark::State& state) {
+    const std::vector<uint8_t> table = Table(256);
+    for (auto _ : state) benchmark::DoNotOptimize(SumInterfaceOctets(table));
+}
+BENCHMARK(InterfaceTableWalk256);
+
+// The whole network line: size query, table read into a fresh buffer, walk and marks.
+void NetworkStatus256(benchmark::State& state) {
+    FakeInterfaceTable source;
+    source.table = Table(256);
+    CIpHelper helper(source);
+    for (auto _ : state) benchmark::DoNotOptimize(helper.Status());
+}
+BENCHMARK(NetworkStatus256);
+
+void UptimeText(benchmark::State& state) {
+    FakeClock clock;
+    FakeLocale locale;
+    UptimeClock uptime(clock, locale);
+    clock.counter = 200000LL * clock.frequency;
+    for (auto _ : state) benchmark::DoNotOptimize(uptime.UptimeText());
+}
+BENCHMARK(UptimeText);
+
+// The first call works the text out; every later one is served from the cache.
+void StartTimeTextFirstCall(benchmark::State& state) {
+    FakeClock clock;
+    FakeLocale locale;
+    clock.counter = 200000LL * clock.frequency;
+    for (auto _ : state) {
+        UptimeClock uptime(clock, locale);
+        benchmark::DoNotOptimize(uptime.StartTimeText(0));
+    }
+}
+BENCHMARK(StartTimeTextFirstCall);
+
+void MemoryUsageText(benchmark::State& state) {
+    FakeSystemInfo system;
+    FakeLocale locale;
+    system.memoryEx = PageFileStatusEx{10ull << 30, 4ull << 30};
+    for (auto _ : state) benchmark::DoNotOptimize(MemoryUsageText(system, true, locale));
+}
+BENCHMARK(MemoryUsageText);
+
+void ComputerName(benchmark::State& state) {
+    FakeSystemInfo system;
+    for (auto _ : state) benchmark::DoNotOptimize(ReadComputerName(system));
+}
+BENCHMARK(ComputerName);
+
+}  // namespace
+}  // namespace kelvor

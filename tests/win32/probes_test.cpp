@@ -1,0 +1,133 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "common/run_time_error.h"
+#include "fakes/fake_locale.h"
+#include "probes/computer_name.h"
+#include "probes/cpu_load.h"
+#include "probes/cpu_load_errors.h"
+#include "probes/interface_table.h"
+#include "probes/ip_helper.h"
+#include "probes/memory_usage.h"
+#include "probes/os_version.h"
+#include "probes/performance_data.h"
+#include "probes/uptime_clock.h"
+#include "win32/win_clock.h"
+#include "win32/win_interface_table.h"
+#include "win32/win_kernel_statistic.h"
+#include "win32/win_performance_data.h"
+#include "win32/win_system_info.h"
+
+namespace kelvor::win32 {
+namespace {
+
+bool Matches(const std::string& text, const char* pattern) { return std::regex_match(text, std::regex(pattern)); }
+
+TEST(WinProbes, VersionFlagsFitTheReportedFamily) {
+    WinSystemInfo system;
+    WindowsVersion version;
+    ASSERT_TRUE(system.QueryVersion(version));
+    const OsCapabilities capabilities = ReadOSVersion(system);
+    ASSERT_TRUE(capabilities.PlatformId == kPlatform9x || capabilities.PlatformId == kPlatformNt);
+    if (capabilities.PlatformId == kPlatformNt) {
+        EXPECT_GE(version.MajorVersion, 5);
+        EXPECT_TRUE(capabilities.HasMultiMonitor && capabilities.HasMemoryStatusEx);
+    } else {
+        EXPECT_EQ(version.MajorVersion, 4);
+        EXPECT_EQ(capabilities.HasMultiMonitor, version.MinorVersion > 0);
+        EXPECT_FALSE(capabilities.HasMemoryStatusEx);
+    }
+    EXPECT_GE(system.NumberOfProcessors(), 1);
+}
+
+TEST(WinProbes, ComputerNameIsUpperCaseAndNotEmpty) {
+    WinSystemInfo system;
+    const std::string name = ReadComputerName(system);
+    EXPECT_FALSE(name.empty());
+    EXPECT_TRUE(Matches(name, "[A-Z0-9_-]+")) << name;
+}
+
+TEST(WinProbes, MemoryFigureEndsInKilobytes) {
+    WinSystemInfo system;
+    FakeLocale locale;
+    const OsCapabilities capabilities = ReadOSVersion(system);
+    // The 32-bit figures of the 9x path count as signed; Wine fills them with figures clamped at
+    // 4 GB, which read as negative there.
+    const std::string text = MemoryUsageText(system, capabilities.HasMemoryStatusEx, locale);
+    EXPECT_TRUE(Matches(text, "-?[1-9][0-9]{0,2}(,[0-9]{3})* K")) << text;
+    const std::string extended = MemoryUsageText(system, true, locale);
+    EXPECT_TRUE(Matches(extended, "[1-9][0-9]{0,2}(,[0-9]{3})* K")) << extended;
+}
+
+TEST(WinProbes, UptimeGrowsAndBothTextsAreWellFormed) {
+    WinClock clock;
+    FakeLocale locale;
+    UptimeClock uptime(clock, locale);
+    const int64_t first = uptime.UptimeSeconds();
+    Sleep(30);
+    const int64_t second = uptime.UptimeSeconds();
+    EXPECT_GT(first, 0);
+    EXPECT_GE(second - first, 200);  // at least 20 ms in ten-thousandths of a second
+    EXPECT_TRUE(Matches(uptime.UptimeText(), "[0-9]+ days?, [0-9]+:[0-5][0-9]:[0-5][0-9]")) << uptime.UptimeText();
+    EXPECT_TRUE(
+        Matches(uptime.StartTimeText(0), "[0-3][0-9]-[A-Z][a-z]{2}-[0-9]{2} [0-9]{1,2}:[0-5][0-9]:[0-5][0-9] [ap]m"))
+        << uptime.StartTimeText(0);
+    EXPECT_GE(clock.Now().year, 2020);
+}
+
+TEST(WinProbes, NetworkLineHasItsFixedForm) {
+    WinInterfaceTable table;
+    uint32_t size = 0;
+    EXPECT_EQ(table.QuerySize(size), ERROR_INSUFFICIENT_BUFFER);
+    std::vector<uint8_t> bytes(size);
+    ASSERT_EQ(table.Read(bytes), 0);
+    ASSERT_GE(bytes.size(), 4u);
+    uint32_t rows = 0;
+    std::copy_n(bytes.begin(), 4, reinterpret_cast<uint8_t*>(&rows));
+    EXPECT_GE(rows, 1u);  // the loopback interface at least
+    EXPECT_GE(bytes.size(), 4 + rows * 860u);
+
+    CIpHelper helper(table);
+    EXPECT_TRUE(Matches(helper.Status(), R"(Network activity: rx: [/\\|]  tx: [/\\|])")) << helper.Status();
+}
+
+TEST(WinProbes, ProcessorLineFailsOnDataWithoutAProcessorObject) {
+    WinSystemInfo system;
+    WinPerformanceData performanceData;
+    WinKernelStatistic statistic;
+
+    std::vector<uint8_t> buffer(4096);
+    uint32_t size = 4096;
+    ASSERT_EQ(performanceData.Query("238", buffer, size), ERROR_SUCCESS);
+    const PerformanceData block(std::span<const uint8_t>(buffer).first(size));
+    try {
+        block.FindObject(kProcessorObjectTitleIndex);
+        ADD_FAILURE() << "a processor object where none was expected";
+    } catch (const RunTimeError& error) {
+        EXPECT_EQ(error.Number(), CpuLoadErrorNumber(CpuLoadError::NoProcessorObject));
+    }
+
+    CPULoad load(system, system, performanceData, statistic);
+    const std::string text = load.CPUString();
+    if (ReadOSVersion(system).PlatformId >= kPlatformNt) {
+        EXPECT_EQ(text, "CPU query failed");
+    } else {
+        EXPECT_TRUE(text == "CPU query failed" || Matches(text, "-?[0-9]{2,} %")) << text;
+    }
+}
+
+TEST(WinProbes, KernelStatisticKeysAnswer) {
+    WinKernelStatistic statistic;
+    int32_t usage = -1;
+    EXPECT_EQ(statistic.Read(usage), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(statistic.OpenData(), ERROR_SUCCESS);
+    const int32_t read = statistic.Read(usage);
+    EXPECT_TRUE(read == ERROR_SUCCESS || read == ERROR_FILE_NOT_FOUND) << read;
+    statistic.Stop(usage);  // closes the data key whatever the control key answers
+    EXPECT_EQ(statistic.Read(usage), ERROR_INVALID_HANDLE);
+}
+
+}  // namespace
+}  // namespace kelvor::win32
