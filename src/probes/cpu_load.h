@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "probes/cpu_load_platform.h"
-#include "probes/cpu_sampler.h"
+#include "probes/processor_load_sampler.h"
 
 namespace kelvor {
 
 class VersionSource;
 
-class CPULoad final : public CpuSampler {
+class CPULoad final : public ProcessorLoadSampler {
 public:
     // Reads the Windows version to choose the way of measuring; raises 0x80041F41 when it cannot.
     // The sources must outlive the sampler.

@@ -6,9 +6,9 @@
 
 namespace kelvor {
 
-class CpuSampler {
+class ProcessorLoadSampler {
 public:
-    virtual ~CpuSampler() = default;
+    virtual ~ProcessorLoadSampler() = default;
     // The finished processor-load text; never raises.
     virtual std::string CPUString() = 0;
 };

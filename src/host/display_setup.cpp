@@ -1,0 +1,39 @@
+#include "common/rounding.h"
+#include "host/command_line.h"
+#include "host/main_form.h"
+
+namespace kelvor {
+
+void MainForm::HideLabels() {
+    window_.SetLabelVisible(InfoLabel::Info, false);
+    window_.SetLabelText(InfoLabel::Info, "");
+    window_.SetLabelVisible(InfoLabel::Network, false);
+    window_.SetLabelText(InfoLabel::Network, "");
+}
+
+void MainForm::SetupRegularMode() {
+    previewMode_ = false;
+    HideLabels();
+    if (!state_.IsNtFamily()) platform_.SetScreenSaverRunning(true);
+    const DesktopBounds& d = state_.Desktop;
+    window_.PlaceTopmost(d.Left, d.Top, d.Right - d.Left, d.Bottom - d.Top);
+    window_.ShowCursor(false);
+}
+
+bool MainForm::SetupPreviewMode(const std::string& commandLine) {
+    previewMode_ = true;
+    const int32_t pane = ParseWindowHandle(commandLine);
+    int32_t width = 0;
+    int32_t height = 0;
+    // Without a pane there is nothing to draw into and nobody who could close the window.
+    if (pane == 0 || !window_.PaneClientSize(pane, width, height)) return false;
+    const double halfSize = RoundHalfEven(state_.Settings.FontSize / 2.0);
+    window_.SetLabelFontSize(InfoLabel::Info, halfSize);
+    window_.SetLabelFontSize(InfoLabel::Network, halfSize);
+    window_.BecomeChildOf(pane);
+    window_.PlaceInPane(width, height);
+    HideLabels();
+    return true;
+}
+
+}  // namespace kelvor

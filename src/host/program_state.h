@@ -1,0 +1,37 @@
+#pragma once
+// The one program-wide state object: created at start-up and handed to whoever needs it, so that
+// nothing else is global and every test starts clean.
+
+#include <cstdint>
+#include <memory>
+
+#include "common/random_generator.h"
+#include "probes/processor_load_sampler.h"
+#include "probes/network_status.h"
+#include "probes/os_version.h"
+#include "settings/saver_settings.h"
+
+namespace kelvor {
+
+// The virtual desktop in pixels; right and bottom are exclusive.
+struct DesktopBounds {
+    int32_t Left = 0;
+    int32_t Right = 0;
+    int32_t Top = 0;
+    int32_t Bottom = 0;
+};
+
+struct ProgramState {
+    SaverSettings Settings;
+    OsCapabilities Os;
+    DesktopBounds Desktop;
+    // Mouse-move events to swallow because the information block has just moved under the pointer.
+    int16_t IgnoreMouseMoves = 0;
+    std::unique_ptr<RandomSource> Random;
+    std::unique_ptr<ProcessorLoadSampler> CpuSampler;
+    std::unique_ptr<NetworkStatus> NetworkMonitor;
+
+    bool IsNtFamily() const { return Os.PlatformId == 2; }
+};
+
+}  // namespace kelvor

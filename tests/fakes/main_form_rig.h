@@ -1,0 +1,33 @@
+#pragma once
+// A display window's logic wired to fakes, as host tests use it.
+
+#include <algorithm>
+#include <string>
+
+#include "fakes/fake_main_window.h"
+#include "fakes/fake_saver_platform.h"
+#include "host/main_form.h"
+#include "settings/saver_settings.h"
+
+namespace kelvor {
+
+struct MainFormRig {
+    void StoreSetting(const std::string& name, int32_t value) {
+        platform.registry.SetNumber(kSettingsRoot, kSettingsSubkey, name, value);
+    }
+    void StoreSetting(const std::string& name, const std::string& value) {
+        platform.registry.SetString(kSettingsRoot, kSettingsSubkey, name, value);
+    }
+    bool Logged(const std::string& entry) const {
+        return std::find(platform.log.begin(), platform.log.end(), entry) != platform.log.end();
+    }
+    long Count(const std::string& entry) const { return std::count(platform.log.begin(), platform.log.end(), entry); }
+
+    ProgramState state;
+    FakeMainWindow window;
+    FakeSaverPlatform platform;
+    FakeInformationSources sources;
+    MainForm form{state, window, window, platform, sources};
+};
+
+}  // namespace kelvor
