@@ -76,9 +76,14 @@ DisplayWindow::~DisplayWindow() {
     }
 }
 
-void DisplayWindow::StartTimer() { SetTimer(window_, kRefreshTimer, kRefreshIntervalMs, nullptr); }
+void DisplayWindow::StartTimer() {
+    running_ = true;
+    SetTimer(window_, kRefreshTimer, kRefreshIntervalMs, nullptr);
+}
 
-void DisplayWindow::Destroy() { DestroyWindow(window_); }
+void DisplayWindow::Destroy() {
+    if (window_ != nullptr) DestroyWindow(window_);
+}
 
 LRESULT CALLBACK DisplayWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<DisplayWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -102,14 +107,24 @@ LRESULT DisplayWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SYSKEYDOWN:
         if (form_ != nullptr) form_->KeyDown();
         return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+        if (form_ != nullptr) form_->MouseDown();
+        return 0;
+    case WM_MOUSEMOVE:
+        if (form_ != nullptr) form_->MouseMove();
+        return 0;
     case WM_CLOSE:
-        DestroyWindow(window_);
+        // Every closing, whoever asks for it, goes through the close request.
+        if (form_ == nullptr || !form_->QueryUnload()) DestroyWindow(window_);
         return 0;
     case WM_DESTROY:
         KillTimer(window_, kRefreshTimer);
         if (form_ != nullptr) form_->Unload();
         window_ = nullptr;
-        PostQuitMessage(0);
+        if (running_) PostQuitMessage(0);
         return 0;
     default:
         return DefWindowProcA(window_, message, wParam, lParam);

@@ -43,6 +43,7 @@ public:
     void SetBlockBackColour(int32_t colour) override { blockBackColour_ = colour; }
     void SetTitle(const std::string& title) override;
     void Close() override;
+    intptr_t NativeHandle() const override { return reinterpret_cast<intptr_t>(window_); }
     void SetLabelFontName(InfoLabel label, const std::string& name) override;
     void SetLabelBold(InfoLabel label, bool on) override;
     void SetLabelItalic(InfoLabel label, bool on) override;
@@ -116,6 +117,8 @@ private:
     double twipsPerPixelX_ = 15.0;
     double twipsPerPixelY_ = 15.0;
     int dpiY_ = 96;
+    // Set while the message loop runs: closing the window then ends the program.
+    bool running_ = false;
 };
 
 }  // namespace kelvor::win32

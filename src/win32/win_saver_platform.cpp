@@ -1,0 +1,69 @@
+#include "win32/win_saver_platform.h"
+
+#include <windows.h>
+
+#include "animation/desktop_bounds.h"
+#include "host/program_state.h"
+#include "probes/computer_name.h"
+#include "probes/cpu_load.h"
+#include "probes/ip_helper.h"
+#include "probes/memory_usage.h"
+#include "win32/password_services_factory.h"
+#include "win32/system_display_layout.h"
+
+namespace kelvor::win32 {
+
+namespace {
+
+// SPI_SETSCREENSAVERRUNNING: the 9x family's "a screen saver is running" state.
+constexpr UINT kSetScreenSaverRunning = 97;
+
+}  // namespace
+
+WinSaverPlatform::WinSaverPlatform() : passwords_(CreatePasswordServices(registry_)) {}
+
+WinSaverPlatform::~WinSaverPlatform() = default;
+
+uint32_t WinSaverPlatform::RandomSeed() {
+    int64_t counter = 0;
+    clock_.QueryPerformanceCounter(counter);
+    return clock_.TickCount() ^ static_cast<uint32_t>(counter) ^ static_cast<uint32_t>(counter >> 32);
+}
+
+void WinSaverPlatform::ReadOSVersion(OsCapabilities& os) {
+    os = kelvor::ReadOSVersion(systemInfo_);
+    hasMemoryStatusEx_ = os.HasMemoryStatusEx;
+}
+
+std::string WinSaverPlatform::ReadComputerName() { return kelvor::ReadComputerName(systemInfo_); }
+
+std::unique_ptr<ProcessorLoadSampler> WinSaverPlatform::CreateCpuSampler() {
+    return std::make_unique<CPULoad>(systemInfo_, systemInfo_, performanceData_, kernelStatistic_);
+}
+
+void WinSaverPlatform::GetDesktopBounds(bool hasMultiMonitor, DesktopBounds& bounds) {
+    SystemDisplayLayout layout;
+    kelvor::GetDesktopBounds(layout, hasMultiMonitor, bounds.Left, bounds.Right, bounds.Top, bounds.Bottom);
+}
+
+bool WinSaverPlatform::TopLevelWindowExists(const std::string& title) {
+    return FindWindowA(nullptr, title.c_str()) != nullptr;
+}
+
+void WinSaverPlatform::SetScreenSaverRunning(bool running) {
+    SystemParametersInfoA(kSetScreenSaverRunning, running ? 1 : 0, nullptr, 0);
+}
+
+void WinSaverPlatform::ShowCriticalError(const std::string& title, const std::string& text) {
+    MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+std::string WinSaverPlatform::MemoryUsageText() {
+    return kelvor::MemoryUsageText(systemInfo_, hasMemoryStatusEx_, locale_);
+}
+
+std::unique_ptr<NetworkStatus> WinSaverPlatform::CreateNetworkMonitor() {
+    return std::make_unique<CIpHelper>(interfaceTable_);
+}
+
+}  // namespace kelvor::win32
