@@ -21,7 +21,8 @@ public:
         const auto row = [top](int index) { return static_cast<short>(top + 18 * index); };
         DialogTemplate dialog(kPasswordChangeTitle, DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
                               0, 220, static_cast<short>(row(3) + 28));
-        dialog.AddStatic(kChangeNoteId, unreadable ? kPasswordUnreadableChangeNote : "", 7, 7, 206, unreadable ? 18 : 0);
+        dialog.AddStatic(kChangeNoteId, unreadable ? kPasswordUnreadableChangeNote : "", 7, 7, 206,
+                         unreadable ? 18 : 0);
         dialog.AddStatic(kOldPasswordLabelId, kOldPasswordLabel, 7, static_cast<short>(row(0) + 2), 82, 8);
         dialog.AddPasswordEdit(kOldPasswordEditId, 92, row(0), 121, 13);
         dialog.AddStatic(kNewPasswordLabelId, kNewPasswordLabel, 7, static_cast<short>(row(1) + 2), 82, 8);
