@@ -8,7 +8,6 @@
 #include "password/password_hash.h"
 #include "password/pbkdf2.h"
 #include "password/salt_source.h"
-#include "password/secure_wipe.h"
 #include "password/sha256.h"
 
 namespace kelvor {
@@ -81,7 +80,9 @@ TEST(HmacSha256, MatchesPublishedMacs) {
 // RFC 6070: several blocks, a partial last block, zero bytes inside password and salt.
 TEST(Pbkdf2HmacSha256, MatchesPublishedKeys) {
     const auto derive = [](const std::string& password, const std::string& salt, uint32_t iterations,
-                           size_t length) { return Hex(Pbkdf2HmacSha256(Bytes(password), Bytes(salt), iterations, length)); };
+                           size_t length) {
+        return Hex(Pbkdf2HmacSha256(Bytes(password), Bytes(salt), iterations, length));
+    };
     EXPECT_EQ(derive("password", "salt", 1, 32), "120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b");
     EXPECT_EQ(derive("password", "salt", 2, 32), "ae4d0c95af6b46d32d0adff928f06dd02a303f8ef3c251dfd6e2d85a95474c43");
     EXPECT_EQ(derive("password", "salt", 4096, 32), "c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a");
@@ -135,16 +136,6 @@ TEST(SaltSource, ExpandedSeedHasTheSizeAskedForAndFollowsTheSeed) {
               std::vector<uint8_t>(bytes.begin() + 32, bytes.begin() + 64));
     EXPECT_NE(ExpandSeed(std::vector<uint8_t>{1, 2, 3, 5}, 16), ExpandSeed(seed, 16));
     EXPECT_TRUE(ExpandSeed(seed, 0).empty());
-}
-
-TEST(SecureWipe, LeavesNothingOfTheSecret) {
-    std::vector<uint8_t> bytes{1, 2, 3};
-    WipeBytes(bytes);
-    EXPECT_EQ(bytes, (std::vector<uint8_t>{0, 0, 0}));
-    std::string text = "a secret long enough to live outside the string object";
-    WipeText(text);
-    EXPECT_TRUE(text.empty());
-    EXPECT_EQ(std::string(text.data(), text.capacity()), std::string(text.capacity(), '\0'));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "fakes/fake_registry.h"
 #include "fakes/fake_salt_source.h"
 #include "password/password_store.h"
-#include "password/password_texts.h"
 
 namespace kelvor {
 namespace {
@@ -175,14 +174,6 @@ TEST_F(PasswordStoreTest, CorrectPasswordRenewsARecordOfFewerRounds) {
     // A record of more rounds than the store's is left as it is.
     EXPECT_TRUE(older.Verify("secret"));
     EXPECT_EQ(*StoredText(), renewed);
-}
-
-TEST(PasswordTexts, EveryRefusalHasAMessage) {
-    EXPECT_EQ(PasswordChangeMessage(PasswordChange::Changed), "");
-    for (const PasswordChange refusal :
-         {PasswordChange::WrongOldPassword, PasswordChange::Mismatch, PasswordChange::NotSaved})
-        EXPECT_FALSE(PasswordChangeMessage(refusal).empty());
-    EXPECT_NE(PasswordChangeMessage(PasswordChange::WrongOldPassword), PasswordChangeMessage(PasswordChange::Mismatch));
 }
 
 }  // namespace
