@@ -239,7 +239,8 @@ bool DisplayWindow::PaneClientSize(int32_t pane, int32_t& width, int32_t& height
 
 void DisplayWindow::BecomeChildOf(int32_t pane) {
     const HWND paneWindow = reinterpret_cast<HWND>(static_cast<intptr_t>(pane));
-    SetWindowLongA(window_, GWL_STYLE, GetWindowLongA(window_, GWL_STYLE) | WS_CHILD);
+    // A child window cannot also be a pop-up: the borderless pop-up style gives way to WS_CHILD.
+    SetWindowLongA(window_, GWL_STYLE, (GetWindowLongA(window_, GWL_STYLE) & ~WS_POPUP) | WS_CHILD);
     SetParent(window_, paneWindow);
     SetWindowLongPtrA(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(paneWindow));
 }

@@ -87,6 +87,9 @@ class WineSession:
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=180)
         # A persistent server keeps every later wine call quick.
         subprocess.run(["wineserver", "-p"], env=self.env(), check=False, timeout=30)
+        # Without a window manager Wine waits for one on every closing window; unmanaged windows
+        # close at once.
+        self.reg_add(r"HKCU\Software\Wine\X11 Driver", "Managed", "REG_SZ", "N")
         self.set_windows_version("win7")
         return self
 

@@ -27,7 +27,7 @@ class StartupTest(unittest.TestCase):
         self.assertEqual(seen, [], f"{arguments} showed a window")
 
     def test_unrecognised_switches_end_at_once_without_a_window(self):
-        for arguments in (["-s"], ["s"], ["/x"], ["/a"]):
+        for arguments in (["-s"], ["s"], ["/x"]):
             with self.subTest(arguments=arguments):
                 self.assert_ends_without_window(*arguments)
 

@@ -1,0 +1,83 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/run_time_error.h"
+#include "host/main_form.h"
+#include "win32/display_window.h"
+#include "win32/win_saver_platform.h"
+
+namespace kelvor::win32 {
+namespace {
+
+class ScopedWindow {
+public:
+    explicit ScopedWindow(HWND window) : window_(window) {}
+    ScopedWindow(const ScopedWindow&) = delete;
+    ScopedWindow& operator=(const ScopedWindow&) = delete;
+    ~ScopedWindow() { DestroyWindow(window_); }
+    HWND Get() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+TEST(DisplayWindow, LabelsSizeThemselvesAndBreakLinesOnALoneCarriageReturn) {
+    DisplayWindow window(GetModuleHandleA(nullptr));
+    window.SetLabelFontSize(InfoLabel::Info, 12);
+    window.SetLabelText(InfoLabel::Info, "Kelvor");
+    const float oneLine = window.LabelHeight(InfoLabel::Info);
+    const float narrow = window.LabelWidth(InfoLabel::Info);
+    EXPECT_GT(oneLine, 0.0f);
+    window.SetLabelText(InfoLabel::Info, "Kelvor\rKelvor Screen Saver");
+    EXPECT_FLOAT_EQ(window.LabelHeight(InfoLabel::Info), 2 * oneLine);
+    EXPECT_GT(window.LabelWidth(InfoLabel::Info), narrow);
+    // A value no font can take is refused and leaves the size as it was.
+    EXPECT_THROW(window.SetLabelFontSize(InfoLabel::Info, 0), RunTimeError);
+    EXPECT_FLOAT_EQ(window.LabelHeight(InfoLabel::Info), 2 * oneLine);
+}
+
+TEST(DisplayWindow, PreviewIsAChildFillingThePaneWithHalvedFonts) {
+    const ScopedWindow pane(CreateWindowExA(0, "STATIC", "pane", WS_POPUP | WS_VISIBLE, 100, 100, 152, 112, nullptr,
+                                            nullptr, GetModuleHandleA(nullptr), nullptr));
+    ASSERT_NE(pane.Get(), nullptr);
+    WinSaverPlatform platform;
+    ProgramState state;
+    DisplayWindow window(GetModuleHandleA(nullptr));
+    MainForm form(state, window, window, platform, platform);
+    window.Attach(form);
+    ASSERT_EQ(form.Load("/p " + std::to_string(reinterpret_cast<intptr_t>(pane.Get()))), StartMode::Preview);
+
+    EXPECT_EQ(GetParent(window.Handle()), pane.Get());
+    RECT placed{};
+    GetWindowRect(window.Handle(), &placed);
+    MapWindowPoints(HWND_DESKTOP, pane.Get(), reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_EQ(placed.left, 0);
+    EXPECT_EQ(placed.top, 0);
+    EXPECT_EQ(placed.right, 152);
+    EXPECT_EQ(placed.bottom, 112);
+    EXPECT_TRUE(IsWindowVisible(window.Handle()));
+
+    DisplayWindow fullSize(GetModuleHandleA(nullptr));
+    fullSize.SetLabelFontSize(InfoLabel::Info, state.Settings.FontSize);
+    fullSize.SetLabelText(InfoLabel::Info, "Kelvor Screen Saver");
+    window.SetLabelText(InfoLabel::Info, "Kelvor Screen Saver");
+    EXPECT_NEAR(fullSize.LabelHeight(InfoLabel::Info) / window.LabelHeight(InfoLabel::Info), 2.0, 0.4);
+    EXPECT_NEAR(fullSize.LabelWidth(InfoLabel::Info) / window.LabelWidth(InfoLabel::Info), 2.0, 0.4);
+    window.Destroy();
+}
+
+TEST(DisplayWindow, APreviewWithoutAPaneEndsAtOnce) {
+    WinSaverPlatform platform;
+    ProgramState state;
+    DisplayWindow window(GetModuleHandleA(nullptr));
+    MainForm form(state, window, window, platform, platform);
+    window.Attach(form);
+    EXPECT_EQ(form.Load("/p"), StartMode::Ended);
+    EXPECT_EQ(form.Load("/p 12345"), StartMode::Ended);
+    EXPECT_FALSE(IsWindowVisible(window.Handle()));
+}
+
+}  // namespace
+}  // namespace kelvor::win32
