@@ -53,11 +53,14 @@ int32_t WinRegistry::QueryValue(RegistryKeyHandle key, const std::string& name, 
 
 int32_t WinRegistry::SetValue(RegistryKeyHandle key, const std::string& name, uint32_t type,
                               const std::vector<uint8_t>& data) {
-    // On NT, RegSetValueExA looks at the byte after a string's data and, when it is zero, stores it
-    // too as a terminator (a 1024-character text would then no longer fit the readers' buffer). A
-    // non-zero byte there keeps the data exactly as given, and keeps that look inside our buffer.
+    // The byte after a string's data decides what is stored. On the NT family, RegSetValueExA stores
+    // a zero byte found there as a terminator (a 1024-character text would then no longer fit the
+    // readers' buffer), so a non-zero byte keeps the data exactly as given. The 9x family ignores
+    // the length of a string and stores up to the first zero byte, so there the zero must follow
+    // the data at once.
+    const bool is9xFamily = (GetVersion() & 0x80000000u) != 0;
     std::vector<uint8_t> guarded(data);
-    guarded.push_back(0xFF);
+    guarded.push_back(is9xFamily ? 0x00 : 0xFF);
     return RegSetValueExA(ToHkey(key), name.c_str(), 0, type, guarded.data(), static_cast<DWORD>(data.size()));
 }
 

@@ -122,7 +122,7 @@ class WineSession:
 
     def wine(self, *args, timeout=60, check=True):
         """Runs a Wine tool to its end and returns its completed process."""
-        return subprocess.run(["wine", *args], env=self.env(), capture_output=True, text=True,
+        return subprocess.run(["wine", *args], env=self.env(), capture_output=True, text=True, encoding="latin-1",
                               timeout=timeout, check=check)
 
     # ----- Windows version --------------------------------------------------------------------
@@ -216,6 +216,10 @@ class WineSession:
         # There is no window manager on a bare Xvfb: focus the window, then type.
         self._xdotool("windowfocus", "--sync", window)
         self._xdotool("key", key)
+
+    def type_text(self, window, text):
+        self._xdotool("windowfocus", "--sync", window)
+        self._xdotool("type", "--delay", "30", text)
 
     def move_mouse(self, x, y):
         self._xdotool("mousemove", str(x), str(y))

@@ -1,0 +1,126 @@
+"""Ending the full-screen saver: keys, clicks, mouse movement, the 9x mouse options and password."""
+
+import time
+import unittest
+
+import harness
+
+FULL_SCREEN_TITLE = "^KelvorSS$"
+PROMPT_TITLE = "^Kelvor Screen Saver$"
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+PASSWORD_KEY = r"HKCU\Software\Kelvor Screen Saver\Password"
+
+
+class DismissalTest(unittest.TestCase):
+    def setUp(self):
+        self.wine = harness.session()
+        self.wine.clear_settings()
+        self.saver = None
+
+    def tearDown(self):
+        if self.saver is not None:
+            self.saver.kill()
+        self.wine.reg_delete_key(PASSWORD_KEY)
+        self.wine.reg_add(DESKTOP_KEY, "ScreenSaveUsePassword", "REG_DWORD", 0)
+        self.wine.set_windows_version("win7")
+
+    def start(self, family="win7", **settings):
+        self.wine.set_windows_version(family)
+        self.wine.set_settings(**{"MoveOption": 4, **settings})
+        self.saver = self.wine.start_saver("/s")
+        window = self.wine.wait_for_window(FULL_SCREEN_TITLE)
+        self.assertIsNotNone(window, "no full-screen window")
+        time.sleep(1.0)  # the first ticks have placed the block
+        return window
+
+    def move_mouse(self, count, start=0):
+        for i in range(start, start + count):
+            self.wine.move_mouse(100 + 7 * i, 100 + 5 * i)
+            time.sleep(0.05)
+
+    def assert_still_running(self, seconds=1.0):
+        self.assertIsNone(self.saver.wait_exit(seconds), "the saver ended")
+
+    def test_a_click_ends_the_saver(self):
+        window = self.start()
+        self.wine.click(window, 500, 400)
+        self.assertEqual(self.saver.wait_exit(10), 0)
+
+    def test_a_click_on_the_information_block_ends_the_saver_too(self):
+        window = self.start()
+        self.wine.click(window, harness.SCREEN_WIDTH // 2, harness.SCREEN_HEIGHT // 2)
+        self.assertEqual(self.saver.wait_exit(10), 0)
+
+    def test_the_tenth_mouse_move_within_ten_seconds_ends_the_saver(self):
+        self.start()
+        # Showing the window brings one move event of its own, and the centring swallows two:
+        # ten moves of ours leave nine counted, which keep the saver; the next one ends it.
+        self.move_mouse(10)
+        self.assert_still_running()
+        self.move_mouse(1, start=10)
+        self.assertEqual(self.saver.wait_exit(10), 0)
+
+    def test_the_9x_mouse_options_hold(self):
+        window = self.start("win98", MouseSettings=3)
+        self.wine.click(window, 500, 400)
+        self.move_mouse(30)
+        self.assert_still_running()
+        self.wine.send_key(window, "space")
+        self.assertEqual(self.saver.wait_exit(10), 0)
+
+    def test_the_nt_family_ignores_the_mouse_options(self):
+        window = self.start("win7", MouseSettings=3)
+        self.wine.click(window, 500, 400)
+        self.assertEqual(self.saver.wait_exit(10), 0)
+
+    def set_password_with_the_change_dialog(self, password):
+        changer = self.wine.start_saver("/a")
+        dialog = self.wine.wait_for_window("^Change Password$")
+        self.assertIsNotNone(dialog, "no password-change dialog")
+        self.wine.type_text(dialog, password)
+        self.wine.send_key(dialog, "Tab")
+        self.wine.type_text(dialog, password)
+        self.wine.send_key(dialog, "Return")
+        self.assertEqual(changer.wait_exit(10), 0)
+        self.assertIsNotNone(self.wine.reg_query(PASSWORD_KEY, "Hash"), "no password stored")
+
+    def test_the_9x_password_keeps_the_saver_until_it_is_given(self):
+        self.wine.set_windows_version("win98")
+        self.set_password_with_the_change_dialog("kelvor7")
+        stored = self.wine.reg_query(PASSWORD_KEY, "Hash")[1]
+        self.assertNotIn("kelvor7", stored)
+        self.wine.reg_add(DESKTOP_KEY, "ScreenSaveUsePassword", "REG_DWORD", 1)
+        window = self.start("win98", MoveOption=2)
+
+        self.wine.send_key(window, "space")
+        prompt = self.wine.wait_for_window(PROMPT_TITLE)
+        self.assertIsNotNone(prompt, "no password prompt")
+        self.wine.type_text(prompt, "wrong")
+        self.wine.send_key(prompt, "Return")
+        self.assert_still_running(1.5)
+        self.assertEqual(self.wine.find_windows(PROMPT_TITLE), [])
+        before = self.wine.screen_pixels().bounding_box_not((0, 0, 0))
+        time.sleep(1)
+        after = self.wine.screen_pixels().bounding_box_not((0, 0, 0))
+        self.assertNotEqual(before, after, "the text stopped moving")
+
+        self.wine.send_key(window, "space")
+        prompt = self.wine.wait_for_window(PROMPT_TITLE)
+        self.assertIsNotNone(prompt, "no second password prompt")
+        self.wine.type_text(prompt, "kelvor7")
+        self.wine.send_key(prompt, "Return")
+        self.assertEqual(self.saver.wait_exit(10), 0)
+
+    def test_closings_of_windows_never_shown_ask_for_no_password(self):
+        self.wine.set_windows_version("win98")
+        self.wine.reg_add(DESKTOP_KEY, "ScreenSaveUsePassword", "REG_DWORD", 1)
+        self.wine.reg_add(PASSWORD_KEY, "Hash", "REG_SZ", "pbkdf2-sha256$1$00$00")
+        for arguments in (["/x"], ["-s"]):
+            with self.subTest(arguments=arguments):
+                process = self.wine.start_saver(*arguments)
+                self.assertEqual(process.wait_exit(15), 0)
+                self.assertEqual(self.wine.find_windows(PROMPT_TITLE), [])
+
+
+if __name__ == "__main__":
+    unittest.main()
