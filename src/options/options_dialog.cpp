@@ -210,7 +210,7 @@ void OptionsDialog::CancelClicked() { view_.CloseDialog(); }
 
 void OptionsDialog::SetFontClicked() {
     FontChoice choice = fontChooser_;
-    if (!platform_.ChooseFont(kFontDialogTitle, kFontDialogFlags, choice)) return;
+    if (!platform_.PickFont(kFontDialogTitle, kFontDialogFlags, choice)) return;
     fontChooser_ = choice;
     ShowSampleFont();
 }
@@ -218,7 +218,7 @@ void OptionsDialog::SetFontClicked() {
 void OptionsDialog::SetBgColourClicked() {
     bgColourChooser_ = view_.Sample().bgColour;
     int32_t colour = bgColourChooser_;
-    if (!platform_.ChooseColour(kColourDialogTitle, kColourDialogFlags, colour)) return;
+    if (!platform_.PickColour(kColourDialogTitle, kColourDialogFlags, colour)) return;
     bgColourChooser_ = colour;
     ShowSampleFont();
 }

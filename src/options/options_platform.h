@@ -54,8 +54,8 @@ public:
     // The system's font and colour dialogs, opened preset with `choice` / `colour`. True when the
     // user confirmed, and then `choice` / `colour` hold the new values; false (cancelled or failed)
     // leaves them untouched.
-    virtual bool ChooseFont(const std::string& title, uint32_t flags, FontChoice& choice) = 0;
-    virtual bool ChooseColour(const std::string& title, uint32_t flags, int32_t& colour) = 0;
+    virtual bool PickFont(const std::string& title, uint32_t flags, FontChoice& choice) = 0;
+    virtual bool PickColour(const std::string& title, uint32_t flags, int32_t& colour) = 0;
 
     // The application-wide hourglass, or back to the default pointer.
     virtual void SetWaitPointer(bool waiting) = 0;

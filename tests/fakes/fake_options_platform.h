@@ -55,13 +55,13 @@ public:
     }
     int32_t LastError() override { return lastError; }
 
-    bool ChooseFont(const std::string& title, uint32_t flags, FontChoice& choice) override {
+    bool PickFont(const std::string& title, uint32_t flags, FontChoice& choice) override {
         fontCalls.push_back({title, flags, choice, 0});
         if (!fontAnswer) return false;
         choice = *fontAnswer;
         return true;
     }
-    bool ChooseColour(const std::string& title, uint32_t flags, int32_t& colour) override {
+    bool PickColour(const std::string& title, uint32_t flags, int32_t& colour) override {
         colourCalls.push_back({title, flags, {}, colour});
         if (!colourAnswer) return false;
         colour = *colourAnswer;
