@@ -1,9 +1,11 @@
 // A plain top-level window with the title given as the first argument, for the end-to-end tests.
 // Every 50 ms it writes "enabled" or "disabled" to the file named by the second argument, so a test
-// can see from outside whether another program disabled it. It runs until it is closed or killed.
+// can see from outside whether another program disabled it. Optional third and fourth arguments
+// place its top-left corner (pixels). It runs until it is closed or killed.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -43,7 +45,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: title_window <title> <state file>\n");
+        std::fprintf(stderr, "usage: title_window <title> <state file> [left top]\n");
         return 2;
     }
     Watch watch{argv[2], ""};
@@ -55,8 +57,10 @@ int main(int argc, char** argv) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "KelvorTestTitleWindow";
     RegisterClassA(&windowClass);
-    const HWND window = CreateWindowExA(0, windowClass.lpszClassName, argv[1], WS_OVERLAPPEDWINDOW | WS_VISIBLE, 560,
-                                        420, 400, 300, nullptr, nullptr, instance, nullptr);
+    const int left = argc >= 5 ? std::atoi(argv[3]) : 300;
+    const int top = argc >= 5 ? std::atoi(argv[4]) : 200;
+    const HWND window = CreateWindowExA(0, windowClass.lpszClassName, argv[1], WS_OVERLAPPEDWINDOW | WS_VISIBLE, left,
+                                        top, 400, 300, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&watch));
     WriteState(window, watch);
