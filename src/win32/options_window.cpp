@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <exception>
@@ -191,8 +192,11 @@ void OptionsWindow::Command(int id, int code) {
 
 INT_PTR OptionsWindow::PointerFor(HWND under, int hitTest) {
     if (hitTest != HTCLIENT) return FALSE;
-    const bool surface = under == controls_.dialog || under == controls_.tab || GetParent(under) == controls_.dialog ||
-                         GetParent(under) == controls_.pages[1];  // a page or an animation panel
+    const auto isOneOf = [under](const auto& windows) {
+        return std::find(windows.begin(), windows.end(), under) != windows.end();
+    };
+    const bool surface = under == controls_.dialog || under == controls_.tab || isOneOf(controls_.pages) ||
+                         isOneOf(controls_.panels);
     if (under == controls_.Item(kIdWebsite) || under == controls_.Item(kIdEmail))
         logic_.MouseOverLink();
     else if (surface)

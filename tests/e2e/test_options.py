@@ -66,6 +66,22 @@ class OptionsDialogTest(unittest.TestCase):
                 self.assertEqual(self.wine.find_windows("^KelvorSS$"), [])
                 self.close_with(saver, window, "Escape")
 
+    def test_font_and_colour_dialogs_carry_their_titles_and_cancel_quietly(self):
+        saver, window = self.open_dialog("/c")
+        for key, title in (("alt+f", "^Specify Display Font\\.\\.\\.$"),
+                           ("alt+b", "^Specify Background Colour\\.\\.\\.$")):
+            with self.subTest(title=title):
+                self.wine.send_key(window, key)
+                chooser = self.wine.wait_for_window(title)
+                self.assertIsNotNone(chooser, f"{key} opened no {title}")
+                self.wine.send_key(chooser, "Escape")
+                deadline = time.time() + 10
+                while self.wine.find_windows(title) and time.time() < deadline:
+                    time.sleep(0.1)
+                self.assertEqual(self.wine.find_windows(title), [])
+        self.close_with(saver, window, "Escape")
+        self.assertIsNone(self.wine.reg_query(harness.SETTINGS_KEY, "FontName"))
+
     def test_enter_saves_all_eleven_values(self):
         saver, window = self.open_dialog("/c")
         self.close_with(saver, window, "Return")

@@ -174,6 +174,26 @@ TEST_F(OptionsDialogWindow, ControlsCarryTheirCaptionsAndStates) {
     EXPECT_EQ(website.left - visit.right, 4);
 }
 
+TEST_F(OptionsDialogWindow, HiddenClickOnThePictureWantsShiftCtrlAndAlt) {
+    OptionsWindow& dialog = Open();
+    ChooseTab(3);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const auto press = [&](bool withShift) {
+        keys[VK_SHIFT] = withShift ? 0x80 : 0;
+        keys[VK_CONTROL] = keys[VK_MENU] = 0x80;
+        SetKeyboardState(keys);
+        SendMessageA(dialog.Control(kIdImage), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageA(dialog.Control(kIdImage), WM_LBUTTONUP, 0, 0);
+    };
+    press(false);
+    EXPECT_EQ(TextOf(dialog.Control(kIdEEgg)), "");
+    press(true);
+    EXPECT_EQ(TextOf(dialog.Control(kIdEEgg)), "/c:77");
+    keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+}
+
 TEST_F(OptionsDialogWindow, HandPointerOverTheLinks) {
     OptionsWindow& dialog = Open();
     const auto hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_OPTIONS_HAND));
