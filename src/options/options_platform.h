@@ -1,0 +1,64 @@
+#pragma once
+// What the options dialog needs from the system besides its own window: the "Display Properties"
+// window it sits over, the shell for links, the font and colour choosers and the wait pointer.
+
+#include <cstdint>
+#include <string>
+
+namespace kelvor {
+
+// A top-level window of the system; 0 is none.
+using WindowId = uintptr_t;
+
+struct PixelRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+};
+
+// The font chooser's values: face, size in points (tenths possible), styles and text colour.
+struct FontChoice {
+    std::string name;
+    double size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool strikethru = false;
+    bool underline = false;
+    int32_t colour = 0;
+    bool operator==(const FontChoice&) const = default;
+};
+
+// Windows font-dialog and colour-dialog flags, as the choosers are asked for them.
+inline constexpr uint32_t kCfScreenFonts = 0x1;
+inline constexpr uint32_t kCfEffects = 0x100;
+inline constexpr uint32_t kCfForceFontExist = 0x10000;
+inline constexpr uint32_t kCfNoScriptSel = 0x800000;
+inline constexpr uint32_t kCcRgbInit = 0x1;
+
+class OptionsPlatform {
+public:
+    virtual ~OptionsPlatform() = default;
+
+    // A top-level window of any class with exactly this title, or 0.
+    virtual WindowId FindWindowByTitle(const std::string& title) = 0;
+    virtual void EnableWindow(WindowId window, bool enabled) = 0;
+    // False when the rectangle cannot be read.
+    virtual bool GetWindowRect(WindowId window, PixelRect& rect) = 0;
+
+    // Opens a link with the shell ("open", no parameters, shown normally); 0 means failure.
+    virtual intptr_t ShellOpen(const std::string& link) = 0;
+    // The system's last error code, read right after a call.
+    virtual int32_t LastError() = 0;
+
+    // The system's font and colour dialogs, opened preset with `choice` / `colour`. True when the
+    // user confirmed, and then `choice` / `colour` hold the new values; false (cancelled or failed)
+    // leaves them untouched.
+    virtual bool PickFont(const std::string& title, uint32_t flags, FontChoice& choice) = 0;
+    virtual bool PickColour(const std::string& title, uint32_t flags, int32_t& colour) = 0;
+
+    // The application-wide hourglass, or back to the default pointer.
+    virtual void SetWaitPointer(bool waiting) = 0;
+};
+
+}  // namespace kelvor

@@ -1,0 +1,29 @@
+#include "win32/options_dialog.h"
+
+#include <windows.h>
+
+#include "win32/options_window.h"
+
+namespace kelvor::win32 {
+
+int RunOptionsDialog(void* instance, SaverSettings& settings, int32_t platformId, Registry& registry,
+                     const std::string& commandLine) {
+    OptionsWindow window(static_cast<HINSTANCE>(instance), settings, platformId, registry, commandLine);
+    if (!window.Create()) return 0;
+    MSG message{};
+    while (window.IsOpen()) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // Someone asked the whole program to quit: pass it on to whoever runs the next loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got < 0) break;
+        if (window.TranslateKeyboard(message) || IsDialogMessageA(window.Handle(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
+}  // namespace kelvor::win32

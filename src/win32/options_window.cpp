@@ -1,0 +1,234 @@
+#include "win32/options_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <exception>
+#include <vector>
+
+#include "common/run_time_error.h"
+#include "win32/loaded_module.h"
+#include "win32/resources/options_resource_ids.h"
+
+namespace kelvor::win32 {
+namespace {
+
+constexpr char kTabAccessKeys[] = "dnoa";  // "&Display", "A&nimation", "&Other", "&About"
+
+// An in-memory dialog template without controls: fixed dialog frame, caption with a close box and
+// no minimise or maximise box, Tahoma 8. The controls are made at WM_INITDIALOG.
+std::vector<WORD> DialogTemplate() {
+    std::vector<WORD> words;
+    const auto addLong = [&](DWORD value) {
+        words.push_back(LOWORD(value));
+        words.push_back(HIWORD(value));
+    };
+    addLong(DS_SETFONT | DS_MODALFRAME | DS_3DLOOK | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    addLong(0);
+    words.push_back(0);  // no controls
+    words.push_back(0);  // x
+    words.push_back(0);  // y
+    words.push_back(static_cast<WORD>(kOptionsDialogWidth));
+    words.push_back(static_cast<WORD>(kOptionsDialogHeight));
+    words.push_back(0);  // no menu
+    words.push_back(0);  // the dialog class
+    words.push_back(0);  // no title yet
+    words.push_back(8);  // points
+    for (const char c : std::string("Tahoma")) words.push_back(static_cast<WORD>(c));
+    words.push_back(0);
+    return words;
+}
+
+// The tab strip, the slider and the tooltips; comctl32 before 4.70 has only the older call.
+void RegisterCommonControls() {
+    const LoadedModule comctl("comctl32.dll");
+    using InitFunction = BOOL WINAPI(const INITCOMMONCONTROLSEX*);
+    if (auto* init = comctl.Find<InitFunction>("InitCommonControlsEx")) {
+        INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+        init(&classes);
+    } else {
+        InitCommonControls();
+    }
+}
+
+int ShiftState() {
+    return (GetKeyState(VK_SHIFT) < 0 ? kShiftKey : 0) | (GetKeyState(VK_CONTROL) < 0 ? kCtrlKey : 0) |
+           (GetKeyState(VK_MENU) < 0 ? kAltKey : 0);
+}
+
+}  // namespace
+
+OptionsWindow::OptionsWindow(HINSTANCE instance, SaverSettings& settings, int32_t platformId, Registry& registry,
+                             std::string commandLine)
+    : instance_(instance), view_(controls_),
+      logic_(view_, platform_, registry, settings, platformId, std::move(commandLine)) {}
+
+OptionsWindow::~OptionsWindow() {
+    if (open_) DestroyWindow(controls_.dialog);
+}
+
+bool OptionsWindow::Create() {
+    RegisterCommonControls();
+    const std::vector<WORD> layout = DialogTemplate();
+    // No owner: the dialog stands on its own, with its own taskbar button.
+    const HWND dialog = CreateDialogIndirectParamA(instance_, reinterpret_cast<LPCDLGTEMPLATEA>(layout.data()),
+                                                   nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+    if (dialog == nullptr) return false;
+    open_ = true;
+    if (loaded_) {
+        ShowWindow(dialog, SW_SHOW);
+        SetForegroundWindow(dialog);
+    }
+    return true;
+}
+
+INT_PTR CALLBACK OptionsWindow::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        reinterpret_cast<OptionsWindow*>(lParam)->controls_.dialog = dialog;
+    }
+    auto* self = reinterpret_cast<OptionsWindow*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (self == nullptr) return FALSE;
+    // No error may leave a dialog procedure: it is shown as an untrapped error, and the dialog ends.
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (const RunTimeError& error) {
+        self->FailWith("Run-time error '" + std::to_string(error.Number()) + "':\r\n\r\n" + error.Description());
+    } catch (const std::exception& error) {
+        self->FailWith(error.what());
+    }
+    return TRUE;
+}
+
+void OptionsWindow::FailWith(const std::string& text) {
+    MessageBoxA(nullptr, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
+    DestroyWindow(controls_.dialog);
+}
+
+INT_PTR OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        Initialise();
+        // No control exists in the template, so the dialog manager picks the first one itself
+        // when the dialog is activated.
+        return FALSE;
+    case WM_ACTIVATE:
+        if (loaded_ && LOWORD(wParam) != WA_INACTIVE) logic_.Activate();
+        return FALSE;
+    case WM_COMMAND:
+        if (!view_.CloseRequested()) Command(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_HSCROLL:
+        if (reinterpret_cast<HWND>(lParam) == controls_.Item(kIdSlider)) logic_.SliderChanged();
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == controls_.tab && header->code == static_cast<UINT>(TCN_SELCHANGE))
+            SelectPage(static_cast<int>(SendMessageA(controls_.tab, TCM_GETCURSEL, 0, 0)));
+        return TRUE;
+    }
+    case WM_SETCURSOR:
+        return PointerFor(reinterpret_cast<HWND>(wParam), LOWORD(lParam));
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+        return reinterpret_cast<INT_PTR>(
+            view_.ControlColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+    case WM_CLOSE:  // the close box keeps nothing
+        if (!view_.CloseRequested()) logic_.CancelClicked();
+        return TRUE;
+    case kOptionsCloseMessage:
+        DestroyWindow(controls_.dialog);
+        return TRUE;
+    case WM_DESTROY:
+        logic_.Unload();
+        open_ = false;
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void OptionsWindow::Initialise() {
+    CreateOptionsControls(controls_.dialog, instance_, controls_);
+    view_.SetHandCursor(LoadCursorA(instance_, MAKEINTRESOURCEA(IDC_OPTIONS_HAND)));
+    platform_.SetOwner(controls_.dialog);
+    loaded_ = logic_.Load();
+}
+
+void OptionsWindow::Command(int id, int code) {
+    switch (id) {
+    case IDOK:
+        if (code == BN_CLICKED) logic_.OkClicked();
+        return;
+    case IDCANCEL:
+        if (code == BN_CLICKED) logic_.CancelClicked();
+        return;
+    case kIdSetFont:
+        if (code == BN_CLICKED) logic_.SetFontClicked();
+        return;
+    case kIdSetBgColour:
+        if (code == BN_CLICKED) logic_.SetBgColourClicked();
+        return;
+    case kIdMovement:
+        if (code == CBN_SELCHANGE) logic_.MovementSelected();
+        return;
+    case kIdWebsite:
+        if (code == STN_CLICKED) logic_.WebsiteClicked();
+        return;
+    case kIdEmail:
+        if (code == STN_CLICKED) logic_.EmailClicked();
+        return;
+    case kIdImage:
+        // The static reports left presses only; a quick second press arrives as a double click.
+        if (code == STN_CLICKED || code == STN_DBLCLK) logic_.ImageMouseDown(kLeftButton, ShiftState());
+        return;
+    default:
+        if (id >= kIdDisplayFirst && id < kIdDisplayFirst + kDisplayCheckCount && code == BN_CLICKED)
+            logic_.DisplayBoxClicked(id - kIdDisplayFirst);
+    }
+}
+
+INT_PTR OptionsWindow::PointerFor(HWND under, int hitTest) {
+    if (hitTest != HTCLIENT) return FALSE;
+    const auto isOneOf = [under](const auto& windows) {
+        return std::find(windows.begin(), windows.end(), under) != windows.end();
+    };
+    const bool surface = under == controls_.dialog || under == controls_.tab || isOneOf(controls_.pages) ||
+                         isOneOf(controls_.panels);
+    if (under == controls_.Item(kIdWebsite) || under == controls_.Item(kIdEmail))
+        logic_.MouseOverLink();
+    else if (surface)
+        logic_.MouseOverSurface();
+    else
+        return FALSE;
+    SetCursor(view_.PointerCursor());
+    SetWindowLongPtrA(controls_.dialog, DWLP_MSGRESULT, TRUE);
+    return TRUE;
+}
+
+void OptionsWindow::SelectPage(int page) { ShowOptionsPage(controls_, page); }
+
+bool OptionsWindow::TranslateKeyboard(const MSG& message) {
+    if (!open_ || (message.hwnd != controls_.dialog && !IsChild(controls_.dialog, message.hwnd))) return false;
+    const int current = static_cast<int>(SendMessageA(controls_.tab, TCM_GETCURSEL, 0, 0));
+    if (message.message == WM_SYSCHAR) {
+        const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(message.wParam)));
+        const char* found = key != 0 ? std::strchr(kTabAccessKeys, key) : nullptr;
+        if (found == nullptr) return false;
+        SelectPage(static_cast<int>(found - kTabAccessKeys));
+        SetFocus(controls_.tab);
+        return true;
+    }
+    if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0) return false;
+    int step = 0;
+    if (message.wParam == VK_TAB) step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+    if (message.wParam == VK_NEXT) step = 1;
+    if (message.wParam == VK_PRIOR) step = -1;
+    if (step == 0) return false;
+    SelectPage((current + step + kOptionsPageCount) % kOptionsPageCount);
+    return true;
+}
+
+}  // namespace kelvor::win32

@@ -1,0 +1,58 @@
+#pragma once
+// The options dialog as a real window: a modeless, unowned dialog with a fixed border and the Tahoma
+// font, its controls, and a dialog procedure that turns each message into a call of the logic.
+
+#include <windows.h>
+
+#include <string>
+
+#include "options/options_dialog.h"
+#include "settings/registry.h"
+#include "settings/saver_settings.h"
+#include "win32/options_controls.h"
+#include "win32/win_options_platform.h"
+#include "win32/win_options_view.h"
+
+namespace kelvor::win32 {
+
+class OptionsWindow {
+public:
+    OptionsWindow(HINSTANCE instance, SaverSettings& settings, int32_t platformId, Registry& registry,
+                  std::string commandLine);
+    OptionsWindow(const OptionsWindow&) = delete;
+    OptionsWindow& operator=(const OptionsWindow&) = delete;
+    ~OptionsWindow();
+
+    // Creates the dialog and loads it; it is shown unless the loading failed, in which case it closes
+    // itself once its messages are pumped. False when no window could be made.
+    bool Create();
+    bool IsOpen() const { return open_; }
+    HWND Handle() const { return controls_.dialog; }
+    HWND Control(int id) const { return controls_.Item(id); }
+    HWND Tab() const { return controls_.tab; }
+    HWND Page(int index) const { return controls_.pages.at(static_cast<size_t>(index)); }
+    HWND Panel(int index) const { return controls_.panels.at(static_cast<size_t>(index)); }
+
+    // Keys the dialog manager does not know: Alt with a tab's access key, and Ctrl+Tab,
+    // Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp to step through the tabs. True when used.
+    bool TranslateKeyboard(const MSG& message);
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Initialise();
+    void Command(int id, int code);
+    INT_PTR PointerFor(HWND under, int hitTest);
+    void SelectPage(int page);
+    void FailWith(const std::string& text);
+
+    HINSTANCE instance_;
+    OptionsControls controls_;
+    WinOptionsView view_;
+    WinOptionsPlatform platform_;
+    OptionsDialog logic_;
+    bool loaded_ = false;
+    bool open_ = false;
+};
+
+}  // namespace kelvor::win32

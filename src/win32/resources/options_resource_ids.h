@@ -1,0 +1,3 @@
+#pragma once
+// Resource identifiers of the options dialog.
+#define IDC_OPTIONS_HAND 200

@@ -1,0 +1,102 @@
+#include "win32/win_options_platform.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include "common/rounding.h"
+
+namespace kelvor::win32 {
+namespace {
+
+HWND ToWindow(WindowId window) { return reinterpret_cast<HWND>(window); }
+
+// Both dialogs take their title from the custom data that the hook receives with WM_INITDIALOG.
+UINT_PTR CALLBACK FontTitleHook(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG)
+        SetWindowTextA(dialog, reinterpret_cast<const char*>(reinterpret_cast<CHOOSEFONTA*>(lParam)->lCustData));
+    return 0;
+}
+
+UINT_PTR CALLBACK ColourTitleHook(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG)
+        SetWindowTextA(dialog, reinterpret_cast<const char*>(reinterpret_cast<CHOOSECOLORA*>(lParam)->lCustData));
+    return 0;
+}
+
+int ScreenDotsPerInch() {
+    const HDC screen = GetDC(nullptr);
+    const int dots = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dots > 0 ? dots : 96;
+}
+
+}  // namespace
+
+WindowId WinOptionsPlatform::FindWindowByTitle(const std::string& title) {
+    return reinterpret_cast<WindowId>(FindWindowA(nullptr, title.c_str()));
+}
+
+void WinOptionsPlatform::EnableWindow(WindowId window, bool enabled) { ::EnableWindow(ToWindow(window), enabled); }
+
+bool WinOptionsPlatform::GetWindowRect(WindowId window, PixelRect& rect) {
+    RECT screen{};
+    if (!::GetWindowRect(ToWindow(window), &screen)) return false;
+    rect = {screen.left, screen.top, screen.right, screen.bottom};
+    return true;
+}
+
+intptr_t WinOptionsPlatform::ShellOpen(const std::string& link) {
+    return reinterpret_cast<intptr_t>(ShellExecuteA(nullptr, "open", link.c_str(), "", nullptr, SW_SHOWNORMAL));
+}
+
+int32_t WinOptionsPlatform::LastError() { return static_cast<int32_t>(GetLastError()); }
+
+bool WinOptionsPlatform::PickFont(const std::string& title, uint32_t flags, FontChoice& choice) {
+    LOGFONTA face{};
+    lstrcpynA(face.lfFaceName, choice.name.c_str(), LF_FACESIZE);
+    face.lfHeight = -static_cast<LONG>(RoundHalfEven(choice.size * ScreenDotsPerInch() / 72.0));
+    face.lfWeight = choice.bold ? FW_BOLD : FW_NORMAL;
+    face.lfItalic = choice.italic ? TRUE : FALSE;
+    face.lfStrikeOut = choice.strikethru ? TRUE : FALSE;
+    face.lfUnderline = choice.underline ? TRUE : FALSE;
+    face.lfCharSet = DEFAULT_CHARSET;
+
+    CHOOSEFONTA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner_;
+    dialog.lpLogFont = &face;
+    dialog.Flags = flags | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK;
+    dialog.rgbColors = static_cast<COLORREF>(choice.colour) & 0xFFFFFF;
+    dialog.lCustData = reinterpret_cast<LPARAM>(title.c_str());
+    dialog.lpfnHook = FontTitleHook;
+    if (!ChooseFontA(&dialog)) return false;
+
+    choice.name = face.lfFaceName;
+    choice.size = dialog.iPointSize / 10.0;
+    choice.bold = face.lfWeight >= FW_SEMIBOLD;
+    choice.italic = face.lfItalic != 0;
+    choice.strikethru = face.lfStrikeOut != 0;
+    choice.underline = face.lfUnderline != 0;
+    choice.colour = static_cast<int32_t>(dialog.rgbColors);
+    return true;
+}
+
+bool WinOptionsPlatform::PickColour(const std::string& title, uint32_t flags, int32_t& colour) {
+    CHOOSECOLORA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner_;
+    dialog.rgbResult = static_cast<COLORREF>(colour) & 0xFFFFFF;
+    dialog.lpCustColors = customColours_.data();
+    dialog.Flags = flags | CC_ENABLEHOOK;
+    dialog.lCustData = reinterpret_cast<LPARAM>(title.c_str());
+    dialog.lpfnHook = ColourTitleHook;
+    if (!ChooseColorA(&dialog)) return false;
+    colour = static_cast<int32_t>(dialog.rgbResult);
+    return true;
+}
+
+void WinOptionsPlatform::SetWaitPointer(bool waiting) {
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(waiting ? IDC_WAIT : IDC_ARROW)));
+}
+
+}  // namespace kelvor::win32

@@ -1,0 +1,230 @@
+#include "win32/win_options_view.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "common/rounding.h"
+
+namespace kelvor::win32 {
+namespace {
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::vector<char> text(static_cast<size_t>(length) + 1);
+    const int copied = GetWindowTextA(window, text.data(), length + 1);
+    return std::string(text.data(), static_cast<size_t>(copied));
+}
+
+// A window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int ToPixels(double twips, double twipsPerPixel) { return static_cast<int>(RoundHalfEven(twips / twipsPerPixel)); }
+
+COLORREF ToColorRef(int32_t colour) { return static_cast<COLORREF>(colour) & 0xFFFFFF; }
+
+}  // namespace
+
+int WinOptionsView::DotsPerInch(int index) {
+    const HDC screen = GetDC(nullptr);
+    const int dots = GetDeviceCaps(screen, index);
+    ReleaseDC(nullptr, screen);
+    return dots > 0 ? dots : 96;
+}
+
+double WinOptionsView::TwipsPerPixelX() { return 1440.0 / DotsPerInch(LOGPIXELSX); }
+double WinOptionsView::TwipsPerPixelY() { return 1440.0 / DotsPerInch(LOGPIXELSY); }
+double WinOptionsView::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX(); }
+double WinOptionsView::ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY(); }
+
+void WinOptionsView::SetDialogCaption(const std::string& caption) { SetWindowTextA(controls_.dialog, caption.c_str()); }
+
+TwipRect WinOptionsView::DialogBounds() {
+    RECT rect{};
+    GetWindowRect(controls_.dialog, &rect);
+    const double x = TwipsPerPixelX();
+    const double y = TwipsPerPixelY();
+    return {rect.left * x, rect.top * y, (rect.right - rect.left) * x, (rect.bottom - rect.top) * y};
+}
+
+void WinOptionsView::MoveDialog(double left, double top) {
+    SetWindowPos(controls_.dialog, nullptr, ToPixels(left, TwipsPerPixelX()), ToPixels(top, TwipsPerPixelY()), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND WinOptionsView::Label(OptionsLabel label) const {
+    switch (label) {
+    case OptionsLabel::AppName: return controls_.Item(kIdAppName);
+    case OptionsLabel::Version: return controls_.Item(kIdVersion);
+    case OptionsLabel::Visit: return controls_.Item(kIdVisit);
+    case OptionsLabel::Website: return controls_.Item(kIdWebsite);
+    case OptionsLabel::Copyright: return controls_.Item(kIdCopyright);
+    case OptionsLabel::Email: return controls_.Item(kIdEmail);
+    case OptionsLabel::EEgg: return controls_.Item(kIdEEgg);
+    }
+    return nullptr;
+}
+
+void WinOptionsView::SetLabelCaption(OptionsLabel label, const std::string& caption) {
+    const HWND window = Label(label);
+    SetWindowTextA(window, caption.c_str());
+    if (label == OptionsLabel::Visit || label == OptionsLabel::Website || label == OptionsLabel::Copyright ||
+        label == OptionsLabel::Email)
+        FitLabelToText(window);
+}
+
+double WinOptionsView::LabelLeft(OptionsLabel label) { return RectInParent(Label(label)).left * TwipsPerPixelX(); }
+
+double WinOptionsView::LabelWidth(OptionsLabel label) {
+    const RECT rect = RectInParent(Label(label));
+    return (rect.right - rect.left) * TwipsPerPixelX();
+}
+
+void WinOptionsView::SetLabelLeft(OptionsLabel label, double left) {
+    const HWND window = Label(label);
+    SetWindowPos(window, nullptr, ToPixels(left, TwipsPerPixelX()), RectInParent(window).top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND WinOptionsView::Check(OptionsCheck box) const {
+    const int index = static_cast<int>(box);
+    if (index < kDisplayCheckCount) return controls_.Item(kIdDisplayFirst + index);
+    switch (box) {
+    case OptionsCheck::Mouse0: return controls_.Item(kIdMouseFirst);
+    case OptionsCheck::Mouse1: return controls_.Item(kIdMouseFirst + 1);
+    case OptionsCheck::Time24Hour: return controls_.Item(kId24Hour);
+    case OptionsCheck::SetAsDefault: return controls_.Item(kIdSetAsDefault);
+    default: return nullptr;
+    }
+}
+
+void WinOptionsView::SetChecked(OptionsCheck box, bool checked) {
+    SendMessageA(Check(box), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool WinOptionsView::IsChecked(OptionsCheck box) {
+    return SendMessageA(Check(box), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void WinOptionsView::SetCheckEnabled(OptionsCheck box, bool enabled) { EnableWindow(Check(box), enabled); }
+
+void WinOptionsView::SetDescriptionText(const std::string& text) {
+    SetWindowTextA(controls_.Item(kIdDescr), text.c_str());
+}
+
+std::string WinOptionsView::DescriptionText() { return WindowText(controls_.Item(kIdDescr)); }
+
+void WinOptionsView::SetDescriptionEnabled(bool enabled, SystemColour background) {
+    descriptionColour_ = background == SystemColour::WindowBackground ? COLOR_WINDOW : COLOR_BTNFACE;
+    EnableWindow(controls_.Item(kIdDescr), enabled);
+    InvalidateRect(controls_.Item(kIdDescr), nullptr, TRUE);
+}
+
+void WinOptionsView::AddMovementItem(const std::string& text) {
+    SendMessageA(controls_.Item(kIdMovement), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+int WinOptionsView::MovementCount() {
+    return static_cast<int>(SendMessageA(controls_.Item(kIdMovement), CB_GETCOUNT, 0, 0));
+}
+
+void WinOptionsView::SelectMovement(int index) {
+    SendMessageA(controls_.Item(kIdMovement), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int WinOptionsView::SelectedMovement() {
+    return static_cast<int>(SendMessageA(controls_.Item(kIdMovement), CB_GETCURSEL, 0, 0));
+}
+
+void WinOptionsView::ShowMovePanel(int index, bool visible) {
+    ShowWindow(controls_.panels.at(static_cast<size_t>(index)), visible ? SW_SHOW : SW_HIDE);
+}
+
+void WinOptionsView::MoveMovePanel(int index, double left, double top) {
+    const RECT frame = RectInParent(controls_.Item(kIdMoveFrame));
+    SetWindowPos(controls_.panels.at(static_cast<size_t>(index)), nullptr,
+                 frame.left + ToPixels(left, TwipsPerPixelX()), frame.top + ToPixels(top, TwipsPerPixelY()), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WinOptionsView::SetSliderPosition(int position) {
+    SendMessageA(controls_.Item(kIdSlider), TBM_SETPOS, TRUE, position);
+}
+
+int WinOptionsView::SliderPosition() {
+    return static_cast<int>(SendMessageA(controls_.Item(kIdSlider), TBM_GETPOS, 0, 0));
+}
+
+void WinOptionsView::SetSliderTooltip(const std::string& text) {
+    SetControlTooltip(controls_, controls_.Item(kIdSlider), text.c_str());
+}
+
+void WinOptionsView::SetSample(const SampleFont& sample) {
+    sample_ = sample;
+    LOGFONTA face{};
+    lstrcpynA(face.lfFaceName, sample.name.c_str(), LF_FACESIZE);
+    face.lfHeight = -static_cast<LONG>(RoundHalfEven(sample.size * DotsPerInch(LOGPIXELSY) / 72.0));
+    face.lfWeight = sample.bold ? FW_BOLD : FW_NORMAL;
+    face.lfItalic = sample.italic ? TRUE : FALSE;
+    face.lfStrikeOut = sample.strikethru ? TRUE : FALSE;
+    face.lfUnderline = sample.underline ? TRUE : FALSE;
+    face.lfCharSet = DEFAULT_CHARSET;
+    sampleFont_ = OwnedFont(CreateFontIndirectA(&face));
+    sampleBrush_ = OwnedBrush(CreateSolidBrush(ToColorRef(sample.bgColour)));
+    const HWND label = controls_.Item(kIdFontSample);
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(sampleFont_.Get()), TRUE);
+    InvalidateRect(label, nullptr, TRUE);
+}
+
+void WinOptionsView::SetSampleCaption(const std::string& caption) {
+    SetWindowTextA(controls_.Item(kIdFontSample), caption.c_str());
+}
+
+void WinOptionsView::SetPointer(MousePointer pointer) {
+    pointer_ = pointer;
+    SetCursor(PointerCursor());
+}
+
+HCURSOR WinOptionsView::PointerCursor() const {
+    if (pointer_ == MousePointer::Hand && handCursor_ != nullptr) return handCursor_;
+    return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+}
+
+void WinOptionsView::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+    UINT style = MB_OK;
+    if (icon == MessageIcon::Critical) style |= MB_ICONERROR;
+    if (icon == MessageIcon::Warning) style |= MB_ICONWARNING;
+    // A dialog that is not shown yet (a failed load) cannot own the box.
+    const HWND owner = IsWindowVisible(controls_.dialog) ? controls_.dialog : nullptr;
+    MessageBoxA(owner, text.c_str(), title.c_str(), style);
+}
+
+void WinOptionsView::CloseDialog() {
+    closeRequested_ = true;
+    PostMessageA(controls_.dialog, kOptionsCloseMessage, 0, 0);
+}
+
+HBRUSH WinOptionsView::ControlColours(HWND control, HDC dc) const {
+    if (control == controls_.Item(kIdFontSample) && sampleBrush_.Get() != nullptr) {
+        SetTextColor(dc, ToColorRef(sample_.colour));
+        SetBkColor(dc, ToColorRef(sample_.bgColour));
+        return sampleBrush_.Get();
+    }
+    if (control == controls_.Item(kIdWebsite) || control == controls_.Item(kIdEmail)) {
+        SetTextColor(dc, RGB(0, 0, 255));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return GetSysColorBrush(COLOR_BTNFACE);
+    }
+    if (control == controls_.Item(kIdDescr)) {
+        SetBkColor(dc, GetSysColor(descriptionColour_));
+        return GetSysColorBrush(descriptionColour_);
+    }
+    return nullptr;
+}
+
+}  // namespace kelvor::win32

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "fakes/options_rig.h"
+#include "options/font_sample.h"
+
+namespace kelvor {
+namespace {
+
+TEST(OptionsSample, CaptionNamesFaceStyleAndShortestSize) {
+    EXPECT_EQ(SampleCaption({"Verdana", 10, false, false, false, false, 0}), "Verdana regular 10 point");
+    EXPECT_EQ(SampleCaption({"Tahoma", 12, true, true, false, false, 0}), "Tahoma bold italic 12 point");
+    EXPECT_EQ(SampleCaption({"Verdana", 10.5, false, true, false, false, 0}), "Verdana italic 10.5 point");
+    EXPECT_EQ(SampleCaption({"Arial", 8, false, false, true, true, 0}), "Arial regular 8 point");
+    EXPECT_EQ(SampleCaption({"Arial", 9.3, true, false, false, false, 0}), "Arial bold 9.3 point");
+}
+
+TEST(OptionsSample, FontChooserConfirmedOrCancelled) {
+    OptionsRig rig;
+    rig.settings.FontName = "";  // an empty face falls back to Tahoma
+    rig.settings.BgColour = 0x203040;
+    rig.Loaded();
+    EXPECT_EQ(rig.view.sample.name, "Tahoma");
+    EXPECT_EQ(rig.view.sample.bgColour, 0x203040);
+    EXPECT_EQ(rig.view.sampleCaption, "Tahoma regular 10 point");
+
+    rig.dialog->SetFontClicked();  // cancelled: nothing changes
+    ASSERT_EQ(rig.platform.fontCalls.size(), 1u);
+    EXPECT_EQ(rig.platform.fontCalls[0].title, "Specify Display Font...");
+    EXPECT_EQ(rig.platform.fontCalls[0].flags, 0x810101u);
+    EXPECT_EQ(rig.platform.fontCalls[0].presetFont.name, "Tahoma");
+    EXPECT_EQ(rig.view.sampleCaption, "Tahoma regular 10 point");
+
+    const FontChoice chosen{"Courier", 14.5, true, false, false, true, 0x0000FF};
+    rig.platform.fontAnswer = chosen;
+    rig.dialog->SetFontClicked();
+    EXPECT_EQ(rig.view.sample, (SampleFont{"Courier", 14.5, true, false, false, true, 0x0000FF, 0x203040}));
+    EXPECT_EQ(rig.view.sampleCaption, "Courier bold 14.5 point");
+    rig.platform.fontAnswer.reset();
+    rig.dialog->SetFontClicked();  // the next opening is preset with the confirmed choice
+    EXPECT_EQ(rig.platform.fontCalls.back().presetFont, chosen);
+}
+
+TEST(OptionsSample, ColourChooserAlwaysOpensOnTheSampleBackground) {
+    OptionsRig rig;
+    rig.settings.BgColour = 0x000080;
+    rig.Loaded();
+    rig.platform.colourAnswer = 0x00FFFF;
+    rig.dialog->SetBgColourClicked();
+    EXPECT_EQ(rig.platform.colourCalls[0].title, "Specify Background Colour...");
+    EXPECT_EQ(rig.platform.colourCalls[0].flags, 1u);
+    EXPECT_EQ(rig.platform.colourCalls[0].presetColour, 0x000080);
+    EXPECT_EQ(rig.view.sample.bgColour, 0x00FFFF);
+    EXPECT_EQ(rig.view.sample.colour, 16777215);  // the text colour is independent of it
+    rig.platform.colourAnswer.reset();
+    rig.dialog->SetBgColourClicked();
+    EXPECT_EQ(rig.platform.colourCalls[1].presetColour, 0x00FFFF);
+    EXPECT_EQ(rig.view.sample.bgColour, 0x00FFFF);
+}
+
+TEST(OptionsControls, PanelsSliderTooltipAndDescriptionBox) {
+    OptionsRig rig;
+    rig.Loaded();
+    rig.view.selectedMovement = 3;
+    rig.dialog->MovementSelected();
+    EXPECT_EQ(rig.view.VisiblePanels(), std::vector<int>{3});
+    EXPECT_EQ(rig.view.panels[3].left, 600);
+    EXPECT_EQ(rig.view.panels[3].top, 1440);
+
+    rig.view.slider = 9;
+    rig.dialog->SliderChanged();
+    EXPECT_EQ(rig.view.sliderTooltip, "9");
+
+    rig.view.description = "text";
+    rig.view.checked[DisplayCheck(7)] = true;
+    rig.dialog->DisplayBoxClicked(7);
+    EXPECT_TRUE(rig.view.descriptionEnabled);
+    EXPECT_EQ(rig.view.descriptionColour, SystemColour::WindowBackground);
+    rig.view.checked[DisplayCheck(7)] = false;
+    rig.dialog->DisplayBoxClicked(3);  // another box changes nothing
+    EXPECT_TRUE(rig.view.descriptionEnabled);
+    rig.dialog->DisplayBoxClicked(7);
+    EXPECT_FALSE(rig.view.descriptionEnabled);
+    EXPECT_EQ(rig.view.descriptionColour, SystemColour::ButtonFace);
+    EXPECT_EQ(rig.view.description, "text");
+}
+
+TEST(OptionsAbout, ActivationPlacesTheLinksSixtyTwipsAfterTheirLeadIn) {
+    OptionsRig rig;
+    rig.Loaded();
+    rig.view.labels[OptionsLabel::Visit].left = 300;
+    rig.view.labels[OptionsLabel::Copyright].left = 450;
+    rig.view.SetLabelCaption(OptionsLabel::Copyright, "Copyright (C) 2002-2004");
+    rig.view.SetLabelCaption(OptionsLabel::EEgg, "left over");
+    rig.dialog->Activate();
+    EXPECT_EQ(rig.view.labels[OptionsLabel::EEgg].caption, "");
+    EXPECT_EQ(rig.view.labels[OptionsLabel::Visit].caption, "visit the Kelvor Screen Saver");
+    EXPECT_EQ(rig.view.labels[OptionsLabel::Website].left, 300 + 29 * 90 + 60);
+    EXPECT_EQ(rig.view.labels[OptionsLabel::Email].left, 450 + 23 * 90 + 60);
+    EXPECT_EQ(rig.dialog->MailSubject(), "Kelvor Screen Saver 1.4 rev 5");
+}
+
+TEST(OptionsAbout, HiddenClickTogglesTheCommandLineAcrossActivations) {
+    OptionsRig rig;
+    rig.Loaded(kPlatformNt, "/c:4242");
+    const auto eegg = [&] { return rig.view.labels[OptionsLabel::EEgg].caption; };
+    rig.dialog->ImageMouseDown(kLeftButton, kCtrlKey | kAltKey);
+    rig.dialog->ImageMouseDown(2, kShiftKey | kCtrlKey | kAltKey);
+    EXPECT_EQ(eegg(), "");
+    EXPECT_FALSE(rig.dialog->ShowsCommandLine());
+
+    rig.dialog->ImageMouseDown(kLeftButton, kShiftKey | kCtrlKey | kAltKey);
+    EXPECT_EQ(eegg(), "/c:4242");
+    rig.dialog->Activate();  // re-activation empties the label but keeps the toggle on
+    EXPECT_EQ(eegg(), "");
+    EXPECT_TRUE(rig.dialog->ShowsCommandLine());
+    rig.dialog->ImageMouseDown(kLeftButton, 7);  // so this click only turns it off
+    EXPECT_EQ(eegg(), "");
+    EXPECT_FALSE(rig.dialog->ShowsCommandLine());
+    rig.dialog->ImageMouseDown(kLeftButton, 7);
+    EXPECT_EQ(eegg(), "/c:4242");
+}
+
+TEST(OptionsAbout, LinksGoThroughTheShellAndOnlyAZeroAnswerIsReported) {
+    OptionsRig rig;
+    rig.Loaded();
+    rig.dialog->Activate();
+    rig.dialog->EmailClicked();
+    rig.dialog->WebsiteClicked();
+    EXPECT_EQ(rig.platform.openedLinks,
+              (std::vector<std::string>{"mailto:saver@kelvor.example?subject=Kelvor Screen Saver 1.4 rev 5",
+                                        "http://www.kelvor.example/screensaver/"}));
+    EXPECT_TRUE(rig.platform.waitPointerDuringShell);
+    EXPECT_FALSE(rig.platform.waiting);
+    EXPECT_TRUE(rig.view.messages.empty());
+
+    rig.platform.shellResult = 31;  // "no association" is not an outright failure
+    rig.dialog->WebsiteClicked();
+    EXPECT_TRUE(rig.view.messages.empty());
+    rig.platform.shellResult = 0;
+    rig.platform.lastError = 1155;
+    rig.dialog->ExecuteLink("http://x.example/");
+    ASSERT_EQ(rig.view.messages.size(), 1u);
+    EXPECT_EQ(rig.view.messages[0].text, "error Opening Link to http://x.example/\r\n\r\n1155");
+    EXPECT_EQ(rig.view.messages[0].title, "ExecuteLink");
+    EXPECT_FALSE(rig.platform.waiting);
+
+    rig.dialog->MouseOverLink();
+    EXPECT_EQ(rig.view.pointer, MousePointer::Hand);
+    rig.dialog->MouseOverSurface();
+    EXPECT_EQ(rig.view.pointer, MousePointer::Default);
+}
+
+}  // namespace
+}  // namespace kelvor
