@@ -23,5 +23,5 @@ if [ "$what" = asan ] || [ "$what" = all ]; then
 fi
 if [ "$what" = win32 ] || [ "$what" = all ]; then
     configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
-    ninja -C build/win32 -j "$jobs" kelvor win32_tests
+    ninja -C build/win32 -j "$jobs"
 fi
