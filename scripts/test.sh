@@ -37,7 +37,7 @@ else
     done
 
     echo "== fuzzing"
-    if scripts/fuzz.sh; then echo "fuzz 1 0" >> "$results"; else echo "fuzz 0 1" >> "$results"; fi
+    if KELVOR_FUZZ_SECONDS=${KELVOR_FUZZ_SECONDS:-10} scripts/fuzz.sh; then echo "fuzz 1 0" >> "$results"; else echo "fuzz 0 1" >> "$results"; fi
 
     echo "== Windows tests and end-to-end tests under Wine"
     python3 tests/e2e/run_wine_tests.py --product build/win32/kelvor.scr \

@@ -94,6 +94,25 @@ class OptionsDialogTest(unittest.TestCase):
             else:
                 self.assertEqual(stored[1], value, name)
 
+    def test_what_ok_saves_is_what_the_next_full_screen_start_shows(self):
+        self.wine.set_settings(DisplayItems=0, MoveOption=2)
+        saver, window = self.open_dialog("/c")
+        # The animation tab, its list by the access key of "&type", and the last entry.
+        for key in ("alt+n", "alt+t", "End"):
+            self.wine.send_key(window, key)
+        self.close_with(saver, window, "Return")
+        self.assertEqual(self.wine.reg_number(harness.SETTINGS_KEY, "MoveOption"), 4)
+
+        full_screen = self.wine.start_saver("/s")
+        self.addCleanup(full_screen.kill)
+        self.assertIsNotNone(self.wine.wait_for_window("^KelvorSS$"))
+        time.sleep(1.5)
+        first = self.wine.screen_pixels().bounding_box_not((0, 0, 0))
+        time.sleep(2)
+        self.assertIsNotNone(first, "no text shown")
+        self.assertEqual(self.wine.screen_pixels().bounding_box_not((0, 0, 0)), first, "the text moved")
+        self.assertAlmostEqual((first[0] + first[2]) / 2, harness.SCREEN_WIDTH / 2, delta=30)
+
     def test_escape_saves_nothing(self):
         saver, window = self.open_dialog("/c")
         self.close_with(saver, window, "Escape")

@@ -23,10 +23,11 @@ struct MainFormRig {
     }
     long Count(const std::string& entry) const { return std::count(platform.log.begin(), platform.log.end(), entry); }
 
-    ProgramState state;
-    FakeMainWindow window;
+    // The platform outlives the state: the state's sampler reports its release to the platform.
     FakeSaverPlatform platform;
     FakeInformationSources sources;
+    FakeMainWindow window;
+    ProgramState state;
     MainForm form{state, window, window, platform, sources};
 };
 
