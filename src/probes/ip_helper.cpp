@@ -21,11 +21,18 @@ const char* Mark(int32_t total, int32_t last, bool& turn) {
 bool CIpHelper::UpdateByteCounts() {
     bytesReceived_ = 0;
     bytesSent_ = 0;
-    uint32_t size = 0;
-    if (source_.QuerySize(size) == kInterfaceTableNotSupported) return false;
-    if (size > kTableSizeLimit) return true;
-    table_.assign(size, 0);
-    if (source_.Read(table_) != 0) return true;
+    // The table's size seldom changes: reading into the last buffer first spares the size query
+    // on almost every refresh; a table that outgrew it is asked for its size as before.
+    int32_t status = table_.empty() ? kInterfaceTableInsufficientBuffer : source_.Read(table_);
+    if (status == kInterfaceTableInsufficientBuffer) {
+        uint32_t size = 0;
+        if (source_.QuerySize(size) == kInterfaceTableNotSupported) return false;
+        if (size > kTableSizeLimit) return true;
+        table_.assign(size, 0);
+        status = source_.Read(table_);
+    }
+    if (status == kInterfaceTableNotSupported) return false;
+    if (status != 0) return true;
     const OctetTotals totals = SumInterfaceOctets(table_);
     bytesReceived_ = totals.Received;
     bytesSent_ = totals.Sent;

@@ -9,7 +9,8 @@
 
 namespace kelvor {
 
-inline constexpr int32_t kInterfaceTableNotSupported = 50;  // ERROR_NOT_SUPPORTED
+inline constexpr int32_t kInterfaceTableNotSupported = 50;         // ERROR_NOT_SUPPORTED
+inline constexpr int32_t kInterfaceTableInsufficientBuffer = 122;  // ERROR_INSUFFICIENT_BUFFER
 
 // The platform's interface table (GetIfTable, unsorted).
 class InterfaceTableSource {

@@ -55,6 +55,8 @@ DisplayWindow::DisplayWindow(HINSTANCE instance) {
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DisplayWindow::WindowProc));
     const WindowDc screen(nullptr);
+    backBrush_ = ScopedBrush(CreateSolidBrush(ToColorRef(backColour_)));
+    blockBrush_ = ScopedBrush(CreateSolidBrush(ToColorRef(blockBackColour_)));
     const int dpiX = GetDeviceCaps(screen.Get(), LOGPIXELSX);
     dpiY_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     twipsPerPixelX_ = 1440.0 / (dpiX > 0 ? dpiX : 96);
@@ -133,7 +135,14 @@ LRESULT DisplayWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void DisplayWindow::SetBackColour(int32_t colour) {
     backColour_ = colour;
+    backBrush_ = ScopedBrush(CreateSolidBrush(ToColorRef(colour)));
     InvalidateRect(window_, nullptr, FALSE);
+}
+
+void DisplayWindow::SetBlockBackColour(int32_t colour) {
+    blockBackColour_ = colour;
+    blockBrush_ = ScopedBrush(CreateSolidBrush(ToColorRef(colour)));
+    InvalidateBlock();
 }
 
 void DisplayWindow::SetTitle(const std::string& title) { SetWindowTextA(window_, title.c_str()); }
@@ -187,9 +196,10 @@ void DisplayWindow::SetLabelColour(InfoLabel label, int32_t colour) {
 void DisplayWindow::SetLabelText(InfoLabel label, const std::string& text) {
     Label& l = LabelOf(label);
     if (l.text == text) return;
+    if (l.visible) InvalidateLabel(l);
     l.text = text;
     Measure(l);
-    if (l.visible) InvalidateBlock();
+    if (l.visible) InvalidateLabel(l);
 }
 
 void DisplayWindow::SetLabelVisible(InfoLabel label, bool visible) {
@@ -262,11 +272,14 @@ float DisplayWindow::AreaHeight() const {
 }
 
 void DisplayWindow::Move(float left, float top) {
-    if (left == blockLeft_ && top == blockTop_) return;
-    InvalidateBlock();
+    const RECT before = BlockPixels();
     blockLeft_ = left;
     blockTop_ = top;
-    InvalidateBlock();
+    const RECT after = BlockPixels();
+    // Many steps are a fraction of a pixel: nothing to redraw until the block lands elsewhere.
+    if (window_ == nullptr || EqualRect(&before, &after)) return;
+    InvalidateRect(window_, &before, FALSE);
+    InvalidateRect(window_, &after, FALSE);
 }
 
 void DisplayWindow::RebuildFont(Label& label) {
@@ -279,18 +292,19 @@ void DisplayWindow::RebuildFont(Label& label) {
 }
 
 void DisplayWindow::Measure(Label& label) {
-    const WindowDc dc(window_);
-    const ScopedSelect select(dc.Get(), label.handle.Get());
+    const HDC dc = measureDc_.Get();
+    const ScopedSelect select(dc, label.handle.Get());
     TEXTMETRICA metrics{};
-    GetTextMetricsA(dc.Get(), &metrics);
+    GetTextMetricsA(dc, &metrics);
     LONG width = 0;
     LONG lines = 0;
     ForEachLine(label.text, [&](std::string_view line) {
         SIZE extent{};
-        if (!line.empty()) GetTextExtentPoint32A(dc.Get(), line.data(), static_cast<int>(line.size()), &extent);
+        if (!line.empty()) GetTextExtentPoint32A(dc, line.data(), static_cast<int>(line.size()), &extent);
         width = std::max(width, extent.cx);
         ++lines;
     });
+    label.lineHeight = metrics.tmHeight;
     label.size = {label.text.empty() ? 0 : width, metrics.tmHeight * lines};
 }
 
@@ -302,10 +316,32 @@ RECT DisplayWindow::BlockPixels() const {
             top + static_cast<LONG>(std::ceil(blockHeight_ / twipsPerPixelY_))};
 }
 
+void DisplayWindow::InvalidateLabel(const Label& label) {
+    if (window_ == nullptr) return;
+    // Only the part of the label inside the block is ever drawn.
+    const RECT block = BlockPixels();
+    const LONG top = block.top + static_cast<LONG>(std::floor(label.top / twipsPerPixelY_));
+    const RECT text{block.left, top, block.left + label.size.cx, top + label.size.cy};
+    RECT damaged{};
+    if (IntersectRect(&damaged, &text, &block)) InvalidateRect(window_, &damaged, FALSE);
+}
+
 void DisplayWindow::InvalidateBlock() {
     if (window_ == nullptr) return;
     const RECT block = BlockPixels();
     InvalidateRect(window_, &block, FALSE);
+}
+
+HDC DisplayWindow::BufferOfAtLeast(int width, int height) {
+    if (width > bufferSize_.cx || height > bufferSize_.cy) {
+        // Grows only: the damaged area of a moving block is about the same from paint to paint.
+        const WindowDc screen(window_);
+        bufferSize_ = {std::max<LONG>(width, bufferSize_.cx), std::max<LONG>(height, bufferSize_.cy)};
+        ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), bufferSize_.cx, bufferSize_.cy));
+        SelectObject(bufferDc_.Get(), bitmap.Get());
+        bufferBitmap_ = std::move(bitmap);
+    }
+    return bufferDc_.Get();
 }
 
 void DisplayWindow::Paint(HDC target) {
@@ -316,18 +352,12 @@ void DisplayWindow::Paint(HDC target) {
     if (width <= 0 || height <= 0) return;
 
     // Draw the damaged area off screen, then copy it in one go: no flash between fill and text.
-    const MemoryDc buffer(target);
-    const ScopedBitmap bitmap(CreateCompatibleBitmap(target, width, height));
-    const ScopedSelect selectBitmap(buffer.Get(), bitmap.Get());
-    const HDC dc = buffer.Get();
+    const HDC dc = BufferOfAtLeast(width, height);
     SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
-
-    const ScopedBrush background(CreateSolidBrush(ToColorRef(backColour_)));
-    FillRect(dc, &area, background.Get());
+    FillRect(dc, &area, backBrush_.Get());
 
     const RECT block = BlockPixels();
-    const ScopedBrush blockBackground(CreateSolidBrush(ToColorRef(blockBackColour_)));
-    FillRect(dc, &block, blockBackground.Get());
+    if (blockBackColour_ != backColour_) FillRect(dc, &block, blockBrush_.Get());
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, block.left, block.top, block.right, block.bottom);
     SetBkMode(dc, TRANSPARENT);
@@ -335,12 +365,10 @@ void DisplayWindow::Paint(HDC target) {
         if (!label.visible || label.text.empty()) continue;
         const ScopedSelect selectFont(dc, label.handle.Get());
         SetTextColor(dc, ToColorRef(label.colour));
-        TEXTMETRICA metrics{};
-        GetTextMetricsA(dc, &metrics);
-        int y = block.top + static_cast<int>(std::floor(label.top / twipsPerPixelY_));
+        LONG y = block.top + static_cast<LONG>(std::floor(label.top / twipsPerPixelY_));
         ForEachLine(label.text, [&](std::string_view line) {
             TextOutA(dc, block.left, y, line.data(), static_cast<int>(line.size()));
-            y += metrics.tmHeight;
+            y += label.lineHeight;
         });
     }
     RestoreDC(dc, saved);

@@ -40,7 +40,7 @@ public:
     // MainWindow
     void SetBackColour(int32_t colour) override;
     int32_t BackColour() const override { return backColour_; }
-    void SetBlockBackColour(int32_t colour) override { blockBackColour_ = colour; }
+    void SetBlockBackColour(int32_t colour) override;
     void SetTitle(const std::string& title) override;
     void Close() override;
     intptr_t NativeHandle() const override { return reinterpret_cast<intptr_t>(window_); }
@@ -91,6 +91,7 @@ private:
         bool visible = true;
         float top = 0.0f;  // twips inside the block
         SIZE size{};       // pixels, from the text in the current font
+        LONG lineHeight = 0;
     };
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -102,6 +103,17 @@ private:
     void Paint(HDC target);
     RECT BlockPixels() const;
     void InvalidateBlock();
+    void InvalidateLabel(const Label& label);
+    HDC BufferOfAtLeast(int width, int height);
+
+    // Drawing resources kept between paints: ten paints a second should not create and destroy
+    // them each time. The bitmap is declared before its DC so that the DC lets go of it first.
+    ScopedBitmap bufferBitmap_;
+    MemoryDc bufferDc_{nullptr};  // compatible with the screen
+    SIZE bufferSize_{};
+    ScopedBrush backBrush_;
+    ScopedBrush blockBrush_;
+    MemoryDc measureDc_{nullptr};  // where labels measure their text
 
     HWND window_ = nullptr;
     MainForm* form_ = nullptr;

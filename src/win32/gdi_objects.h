@@ -63,12 +63,17 @@ private:
     HDC dc_;
 };
 
-// A memory DC compatible with another, deleted with DeleteDC.
+// A memory DC compatible with another (the screen for nullptr), deleted with DeleteDC.
 class MemoryDc {
 public:
     explicit MemoryDc(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
     MemoryDc(const MemoryDc&) = delete;
     MemoryDc& operator=(const MemoryDc&) = delete;
+    MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
+    MemoryDc& operator=(MemoryDc&& other) noexcept {
+        std::swap(dc_, other.dc_);
+        return *this;
+    }
     ~MemoryDc() {
         if (dc_ != nullptr) DeleteDC(dc_);
     }

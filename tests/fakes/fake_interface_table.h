@@ -8,11 +8,10 @@
 
 namespace kelvor {
 
-inline constexpr int32_t kInsufficientBuffer = 122;  // ERROR_INSUFFICIENT_BUFFER
-
 class FakeInterfaceTable final : public InterfaceTableSource {
 public:
     int32_t QuerySize(uint32_t& size) override {
+        ++sizeQueries;
         if (sizeStatus == kInterfaceTableNotSupported) return sizeStatus;
         size = static_cast<uint32_t>(table.size());
         return sizeStatus;
@@ -20,15 +19,16 @@ public:
     int32_t Read(std::vector<uint8_t>& buffer) override {
         ++reads;
         if (readStatus != 0) return readStatus;
-        if (buffer.size() < table.size()) return kInsufficientBuffer;
+        if (buffer.size() < table.size()) return kInterfaceTableInsufficientBuffer;
         std::copy(table.begin(), table.end(), buffer.begin());
         return 0;
     }
 
     std::vector<uint8_t> table;
-    int32_t sizeStatus = kInsufficientBuffer;
+    int32_t sizeStatus = kInterfaceTableInsufficientBuffer;
     int32_t readStatus = 0;
     int reads = 0;
+    int sizeQueries = 0;
 };
 
 }  // namespace kelvor

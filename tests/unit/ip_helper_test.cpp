@@ -65,13 +65,29 @@ TEST(CIpHelperStatus, WithoutTheTableTheLineIsQuestionMarksAndAFailedReadCountsA
     EXPECT_EQ(helper.Status(), "??");
     EXPECT_EQ(source.reads, 0);
 
-    source.sizeStatus = kInsufficientBuffer;
+    source.sizeStatus = kInterfaceTableInsufficientBuffer;
     source.readStatus = 1;
     EXPECT_EQ(helper.Status(), Line("|", "|"));
     EXPECT_EQ(helper.BytesReceived(), 0);
     source.readStatus = 0;
     EXPECT_EQ(helper.Status(), Line("/", "/"));
     EXPECT_EQ(helper.BytesSent(), 100);
+}
+
+TEST(CIpHelperStatus, TheSizeIsAskedOnlyWhenTheTableOutgrowsItsBuffer) {
+    FakeInterfaceTable source;
+    CIpHelper helper(source);
+    source.table = BuildInterfaceTable({{10, 10}, {20, 20}});
+    for (int call = 0; call < 5; ++call) helper.Status();
+    EXPECT_EQ(source.sizeQueries, 1);
+    source.table = BuildInterfaceTable({{10, 10}, {20, 20}, {30, 30}});
+    EXPECT_EQ(helper.Status(), Line("\\", "\\"));
+    EXPECT_EQ(helper.BytesReceived(), 60);
+    EXPECT_EQ(source.sizeQueries, 2);
+    source.table = BuildInterfaceTable({{5, 5}});  // a removed interface: the old buffer still fits
+    EXPECT_EQ(helper.Status(), Line("|", "|"));
+    EXPECT_EQ(helper.BytesReceived(), 5);
+    EXPECT_EQ(source.sizeQueries, 2);
 }
 
 }  // namespace
