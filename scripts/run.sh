@@ -24,6 +24,8 @@ cleanup() { wineserver -k >/dev/null 2>&1 || true; kill "$xvfb" 2>/dev/null || t
 trap cleanup EXIT
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
 [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1
+# No window manager runs on the private display: let Wine draw the window frames itself.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 wine build/win32/kelvor.scr "$@" &
 saver=$!
