@@ -153,10 +153,10 @@ void OptionsDialog::OkClicked() {
 
 void OptionsDialog::ApplyControls() {
     // The font and colours come from the sample, the single place where the pending choice is shown.
-    ContinueOnError([&] { settings_.FontName = view_.Sample().name; });
-    ContinueOnError([&] { settings_.FontSize = RoundToInt16(view_.Sample().size); });
+    ContinueOnError([&] { settings_.FontName = view_.Sample().font.name; });
+    ContinueOnError([&] { settings_.FontSize = RoundToInt16(view_.Sample().font.size); });
     ContinueOnError([&] {
-        const SampleFont sample = view_.Sample();
+        const FontChoice sample = view_.Sample().font;
         settings_.FontBold = sample.bold;
         settings_.FontItalic = sample.italic;
         settings_.FontStrikethru = sample.strikethru;
@@ -164,7 +164,7 @@ void OptionsDialog::ApplyControls() {
     });
     ContinueOnError([&] {
         const SampleFont sample = view_.Sample();
-        settings_.FontColour = sample.colour;
+        settings_.FontColour = sample.font.colour;
         settings_.BgColour = sample.bgColour;
     });
     ContinueOnError([&] {
@@ -225,8 +225,7 @@ void OptionsDialog::SetBgColourClicked() {
 
 void OptionsDialog::ShowSampleFont() {
     if (fontChooser_.name.empty()) fontChooser_.name = "Tahoma";
-    view_.SetSample({fontChooser_.name, fontChooser_.size, fontChooser_.bold, fontChooser_.italic,
-                     fontChooser_.strikethru, fontChooser_.underline, fontChooser_.colour, bgColourChooser_});
+    view_.SetSample({fontChooser_, bgColourChooser_});
     view_.SetSampleCaption(SampleCaption(fontChooser_));
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "options/font_choice.h"
+
 namespace kelvor {
 
 // A top-level window of the system; 0 is none.
@@ -15,18 +17,6 @@ struct PixelRect {
     int32_t top = 0;
     int32_t right = 0;
     int32_t bottom = 0;
-};
-
-// The font chooser's values: face, size in points (tenths possible), styles and text colour.
-struct FontChoice {
-    std::string name;
-    double size = 0;
-    bool bold = false;
-    bool italic = false;
-    bool strikethru = false;
-    bool underline = false;
-    int32_t colour = 0;
-    bool operator==(const FontChoice&) const = default;
 };
 
 // Windows font-dialog and colour-dialog flags, as the choosers are asked for them.

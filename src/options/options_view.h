@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "options/font_choice.h"
+
 namespace kelvor {
 
 // The check boxes: chkDisplay(0..7) are 0 to 7, chkMouse(0..1) follow, then the two single boxes.
@@ -34,13 +36,7 @@ enum class MessageIcon { Critical, Warning, None };
 // What the font sample shows: the face, its size in points and styles, text and background colours
 // (RGB, red in the lowest byte).
 struct SampleFont {
-    std::string name;
-    double size = 0;
-    bool bold = false;
-    bool italic = false;
-    bool strikethru = false;
-    bool underline = false;
-    int32_t colour = 0;
+    FontChoice font;
     int32_t bgColour = 0;
     bool operator==(const SampleFont&) const = default;
 };

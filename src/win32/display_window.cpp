@@ -9,6 +9,7 @@
 #include "host/main_form.h"
 #include "win32/colour.h"
 #include "win32/error_barrier.h"
+#include "win32/screen_dpi.h"
 
 namespace kelvor::win32 {
 
@@ -151,33 +152,23 @@ void DisplayWindow::Close() { PostMessageA(window_, WM_CLOSE, 0, 0); }
 
 void DisplayWindow::SetLabelFontName(InfoLabel label, const std::string& name) {
     if (name.size() >= LF_FACESIZE) RaiseInvalidProperty();
-    Label& l = LabelOf(label);
-    lstrcpynA(l.font.lfFaceName, name.c_str(), LF_FACESIZE);
-    RebuildFont(l);
+    ChangeFont(label, [&name](LOGFONTA& font) { lstrcpynA(font.lfFaceName, name.c_str(), LF_FACESIZE); });
 }
 
 void DisplayWindow::SetLabelBold(InfoLabel label, bool on) {
-    Label& l = LabelOf(label);
-    l.font.lfWeight = on ? FW_BOLD : FW_NORMAL;
-    RebuildFont(l);
+    ChangeFont(label, [on](LOGFONTA& font) { font.lfWeight = on ? FW_BOLD : FW_NORMAL; });
 }
 
 void DisplayWindow::SetLabelItalic(InfoLabel label, bool on) {
-    Label& l = LabelOf(label);
-    l.font.lfItalic = on ? TRUE : FALSE;
-    RebuildFont(l);
+    ChangeFont(label, [on](LOGFONTA& font) { font.lfItalic = on ? TRUE : FALSE; });
 }
 
 void DisplayWindow::SetLabelStrikethru(InfoLabel label, bool on) {
-    Label& l = LabelOf(label);
-    l.font.lfStrikeOut = on ? TRUE : FALSE;
-    RebuildFont(l);
+    ChangeFont(label, [on](LOGFONTA& font) { font.lfStrikeOut = on ? TRUE : FALSE; });
 }
 
 void DisplayWindow::SetLabelUnderline(InfoLabel label, bool on) {
-    Label& l = LabelOf(label);
-    l.font.lfUnderline = on ? TRUE : FALSE;
-    RebuildFont(l);
+    ChangeFont(label, [on](LOGFONTA& font) { font.lfUnderline = on ? TRUE : FALSE; });
 }
 
 void DisplayWindow::SetLabelFontSize(InfoLabel label, double points) {
@@ -280,6 +271,13 @@ void DisplayWindow::Move(float left, float top) {
     if (window_ == nullptr || EqualRect(&before, &after)) return;
     InvalidateRect(window_, &before, FALSE);
     InvalidateRect(window_, &after, FALSE);
+}
+
+template <typename Change>
+void DisplayWindow::ChangeFont(InfoLabel label, Change change) {
+    Label& l = LabelOf(label);
+    change(l.font);
+    RebuildFont(l);
 }
 
 void DisplayWindow::RebuildFont(Label& label) {

@@ -98,6 +98,8 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     Label& LabelOf(InfoLabel label) { return labels_[label == InfoLabel::Info ? 0 : 1]; }
     const Label& LabelOf(InfoLabel label) const { return labels_[label == InfoLabel::Info ? 0 : 1]; }
+    template <typename Change>
+    void ChangeFont(InfoLabel label, Change change);
     void RebuildFont(Label& label);
     void Measure(Label& label);
     void Paint(HDC target);

@@ -17,16 +17,22 @@ public:
     GdiObject& operator=(const GdiObject&) = delete;
     GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
     GdiObject& operator=(GdiObject&& other) noexcept {
-        std::swap(handle_, other.handle_);
+        if (this != &other) {
+            Release();
+            handle_ = std::exchange(other.handle_, nullptr);
+        }
         return *this;
     }
-    ~GdiObject() {
-        if (handle_ != nullptr) DeleteObject(handle_);
-    }
+    ~GdiObject() { Release(); }
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
 
 private:
+    void Release() {
+        if (handle_ != nullptr) DeleteObject(handle_);
+        handle_ = nullptr;
+    }
+
     Handle handle_ = nullptr;
 };
 

@@ -150,14 +150,14 @@ HWND CreateChild(const char* className, const char* caption, DWORD style, DWORD 
     return child;
 }
 
-OwnedFont VariantOf(HFONT font, bool bold, bool underline, int heightPercent) {
+ScopedFont VariantOf(HFONT font, bool bold, bool underline, int heightPercent) {
     LOGFONTA face{};
     GetObjectA(font, sizeof(face), &face);
     lstrcpynA(face.lfFaceName, "Tahoma", LF_FACESIZE);
     if (bold) face.lfWeight = FW_BOLD;
     face.lfUnderline = underline ? TRUE : FALSE;
     face.lfHeight = face.lfHeight * heightPercent / 100;
-    return OwnedFont(CreateFontIndirectA(&face));
+    return ScopedFont(CreateFontIndirectA(&face));
 }
 
 void AddTooltip(const OptionsControls& controls, HWND control, const char* text) {

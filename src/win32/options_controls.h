@@ -9,7 +9,7 @@
 #include <map>
 
 #include "options/options_view.h"
-#include "win32/options_gdi.h"
+#include "win32/gdi_objects.h"
 
 namespace kelvor::win32 {
 
@@ -70,8 +70,8 @@ struct OptionsControls {
     std::array<HWND, kOptionsPageCount> pages{};
     std::array<HWND, kMovePanelCount> panels{};
     std::map<int, HWND> items;  // every control by identifier
-    OwnedFont titleFont;
-    OwnedFont linkFont;
+    ScopedFont titleFont;
+    ScopedFont linkFont;
 
     HWND Item(int id) const {
         const auto found = items.find(id);

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "common/rounding.h"
+#include "win32/colour.h"
+#include "win32/screen_dpi.h"
 
 namespace kelvor::win32 {
 namespace {
@@ -26,19 +28,10 @@ RECT RectInParent(HWND window) {
 
 int ToPixels(double twips, double twipsPerPixel) { return static_cast<int>(RoundHalfEven(twips / twipsPerPixel)); }
 
-COLORREF ToColorRef(int32_t colour) { return static_cast<COLORREF>(colour) & 0xFFFFFF; }
-
 }  // namespace
 
-int WinOptionsView::DotsPerInch(int index) {
-    const HDC screen = GetDC(nullptr);
-    const int dots = GetDeviceCaps(screen, index);
-    ReleaseDC(nullptr, screen);
-    return dots > 0 ? dots : 96;
-}
-
-double WinOptionsView::TwipsPerPixelX() { return 1440.0 / DotsPerInch(LOGPIXELSX); }
-double WinOptionsView::TwipsPerPixelY() { return 1440.0 / DotsPerInch(LOGPIXELSY); }
+double WinOptionsView::TwipsPerPixelX() { return 1440.0 / ScreenDotsPerInch(LOGPIXELSX); }
+double WinOptionsView::TwipsPerPixelY() { return 1440.0 / ScreenDotsPerInch(LOGPIXELSY); }
 double WinOptionsView::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX(); }
 double WinOptionsView::ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY(); }
 
@@ -167,15 +160,15 @@ void WinOptionsView::SetSliderTooltip(const std::string& text) {
 void WinOptionsView::SetSample(const SampleFont& sample) {
     sample_ = sample;
     LOGFONTA face{};
-    lstrcpynA(face.lfFaceName, sample.name.c_str(), LF_FACESIZE);
-    face.lfHeight = -static_cast<LONG>(RoundHalfEven(sample.size * DotsPerInch(LOGPIXELSY) / 72.0));
-    face.lfWeight = sample.bold ? FW_BOLD : FW_NORMAL;
-    face.lfItalic = sample.italic ? TRUE : FALSE;
-    face.lfStrikeOut = sample.strikethru ? TRUE : FALSE;
-    face.lfUnderline = sample.underline ? TRUE : FALSE;
+    lstrcpynA(face.lfFaceName, sample.font.name.c_str(), LF_FACESIZE);
+    face.lfHeight = -static_cast<LONG>(RoundHalfEven(sample.font.size * ScreenDotsPerInch(LOGPIXELSY) / 72.0));
+    face.lfWeight = sample.font.bold ? FW_BOLD : FW_NORMAL;
+    face.lfItalic = sample.font.italic ? TRUE : FALSE;
+    face.lfStrikeOut = sample.font.strikethru ? TRUE : FALSE;
+    face.lfUnderline = sample.font.underline ? TRUE : FALSE;
     face.lfCharSet = DEFAULT_CHARSET;
-    sampleFont_ = OwnedFont(CreateFontIndirectA(&face));
-    sampleBrush_ = OwnedBrush(CreateSolidBrush(ToColorRef(sample.bgColour)));
+    sampleFont_ = ScopedFont(CreateFontIndirectA(&face));
+    sampleBrush_ = ScopedBrush(CreateSolidBrush(ToColorRef(sample.bgColour)));
     const HWND label = controls_.Item(kIdFontSample);
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(sampleFont_.Get()), TRUE);
     InvalidateRect(label, nullptr, TRUE);
@@ -211,7 +204,7 @@ void WinOptionsView::CloseDialog() {
 
 HBRUSH WinOptionsView::ControlColours(HWND control, HDC dc) const {
     if (control == controls_.Item(kIdFontSample) && sampleBrush_.Get() != nullptr) {
-        SetTextColor(dc, ToColorRef(sample_.colour));
+        SetTextColor(dc, ToColorRef(sample_.font.colour));
         SetBkColor(dc, ToColorRef(sample_.bgColour));
         return sampleBrush_.Get();
     }

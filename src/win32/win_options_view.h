@@ -7,7 +7,7 @@
 
 #include "options/options_view.h"
 #include "win32/options_controls.h"
-#include "win32/options_gdi.h"
+#include "win32/gdi_objects.h"
 
 namespace kelvor::win32 {
 
@@ -67,12 +67,11 @@ public:
 private:
     HWND Label(OptionsLabel label) const;
     HWND Check(OptionsCheck box) const;
-    static int DotsPerInch(int index);
 
     OptionsControls& controls_;
     SampleFont sample_;
-    OwnedFont sampleFont_;
-    OwnedBrush sampleBrush_;
+    ScopedFont sampleFont_;
+    ScopedBrush sampleBrush_;
     int descriptionColour_ = COLOR_WINDOW;
     MousePointer pointer_ = MousePointer::Default;
     HCURSOR handCursor_ = nullptr;

@@ -45,7 +45,7 @@ TEST(OptionsOk, DropsAHiddenDescriptionAndStoresNoMouseOptionsOnNt) {
     rig.Loaded(kPlatformNt);
     for (int i = 0; i < 8; ++i) rig.view.checked[DisplayCheck(i)] = false;
     rig.view.description = "still in the box";
-    rig.view.sample.size = 40000;  // too large for the field: that step is skipped, the rest runs
+    rig.view.sample.font.size = 40000;  // too large for the field: that step is skipped, the rest runs
     rig.dialog->OkClicked();
     EXPECT_EQ(rig.settings.DisplayItems, 0);
     EXPECT_EQ(rig.settings.Descr, "");

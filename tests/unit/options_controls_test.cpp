@@ -19,7 +19,7 @@ TEST(OptionsSample, FontChooserConfirmedOrCancelled) {
     rig.settings.FontName = "";  // an empty face falls back to Tahoma
     rig.settings.BgColour = 0x203040;
     rig.Loaded();
-    EXPECT_EQ(rig.view.sample.name, "Tahoma");
+    EXPECT_EQ(rig.view.sample.font.name, "Tahoma");
     EXPECT_EQ(rig.view.sample.bgColour, 0x203040);
     EXPECT_EQ(rig.view.sampleCaption, "Tahoma regular 10 point");
 
@@ -33,7 +33,7 @@ TEST(OptionsSample, FontChooserConfirmedOrCancelled) {
     const FontChoice chosen{"Courier", 14.5, true, false, false, true, 0x0000FF};
     rig.platform.fontAnswer = chosen;
     rig.dialog->SetFontClicked();
-    EXPECT_EQ(rig.view.sample, (SampleFont{"Courier", 14.5, true, false, false, true, 0x0000FF, 0x203040}));
+    EXPECT_EQ(rig.view.sample, (SampleFont{chosen, 0x203040}));
     EXPECT_EQ(rig.view.sampleCaption, "Courier bold 14.5 point");
     rig.platform.fontAnswer.reset();
     rig.dialog->SetFontClicked();  // the next opening is preset with the confirmed choice
@@ -50,7 +50,7 @@ TEST(OptionsSample, ColourChooserAlwaysOpensOnTheSampleBackground) {
     EXPECT_EQ(rig.platform.colourCalls[0].flags, 1u);
     EXPECT_EQ(rig.platform.colourCalls[0].presetColour, 0x000080);
     EXPECT_EQ(rig.view.sample.bgColour, 0x00FFFF);
-    EXPECT_EQ(rig.view.sample.colour, 16777215);  // the text colour is independent of it
+    EXPECT_EQ(rig.view.sample.font.colour, 16777215);  // the text colour is independent of it
     rig.platform.colourAnswer.reset();
     rig.dialog->SetBgColourClicked();
     EXPECT_EQ(rig.platform.colourCalls[1].presetColour, 0x00FFFF);

@@ -42,7 +42,7 @@ TEST(OptionsLoading, FillsTheControlsOnTheNtFamily) {
     EXPECT_FALSE(rig.view.IsChecked(OptionsCheck::SetAsDefault));
     EXPECT_TRUE(rig.view.IsCheckEnabled(OptionsCheck::SetAsDefault));
     EXPECT_EQ(rig.dialog->PrevDefaultSaver(), "SomeOther.scr");
-    EXPECT_EQ(rig.view.sample, (SampleFont{"Verdana", 10, false, false, false, false, 16777215, 0}));
+    EXPECT_EQ(rig.view.sample, (SampleFont{{"Verdana", 10, false, false, false, false, 16777215}, 0}));
     EXPECT_TRUE(rig.view.messages.empty());
     EXPECT_EQ(rig.view.closeRequests, 0);
 }
