@@ -7,6 +7,7 @@ tests of that run. Every process a test starts is tracked and ended when the ses
 import os
 import re
 import shutil
+import socket
 import subprocess
 import tempfile
 import time
@@ -117,6 +118,8 @@ class WineSession:
             # No Mono or Gecko installer prompts in a fresh prefix.
             "WINEDLLOVERRIDES": "mscoree,mshtml=",
             "DISPLAY": self.display or "",
+            # What the Windows-built tests compare the computer name with.
+            "KELVOR_HOST_NAME": socket.gethostname(),
         })
         return env
 

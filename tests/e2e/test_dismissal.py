@@ -1,5 +1,6 @@
 """Ending the full-screen saver: keys, clicks, mouse movement, the 9x mouse options and password."""
 
+import hashlib
 import time
 import unittest
 
@@ -9,6 +10,13 @@ FULL_SCREEN_TITLE = "^KelvorSS$"
 PROMPT_TITLE = "^Kelvor Screen Saver$"
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 PASSWORD_KEY = r"HKCU\Software\Kelvor Screen Saver\Password"
+
+
+def password_record(password, rounds=1000):
+    """A stored password in the stand-in's format: PBKDF2-HMAC-SHA256 with a salt."""
+    salt = bytes(range(16))
+    digest = hashlib.pbkdf2_hmac("sha256", password.encode("latin-1"), salt, rounds, 32)
+    return f"pbkdf2-sha256${rounds}${salt.hex()}${digest.hex()}"
 
 
 class DismissalTest(unittest.TestCase):
@@ -114,13 +122,21 @@ class DismissalTest(unittest.TestCase):
     def test_closings_of_windows_never_shown_ask_for_no_password(self):
         self.wine.set_windows_version("win98")
         self.wine.reg_add(DESKTOP_KEY, "ScreenSaveUsePassword", "REG_DWORD", 1)
-        self.wine.reg_add(PASSWORD_KEY, "Hash", "REG_SZ", "pbkdf2-sha256$1$00$00")
+        self.wine.reg_add(PASSWORD_KEY, "Hash", "REG_SZ", password_record("kelvor7"))
         for arguments in (["/x"], ["-s"]):
             with self.subTest(arguments=arguments):
                 process = self.wine.start_saver(*arguments)
                 self.assertEqual(process.wait_exit(15), 0)
                 self.assertEqual(self.wine.find_windows(PROMPT_TITLE), [])
-
+        # The options dialog and the password change end with their own windows, without a prompt.
+        for arguments, title in ((["/c"], "^Kelvor Screen Saver Setup$"), (["/a"], "^Change Password$")):
+            with self.subTest(arguments=arguments):
+                process = self.wine.start_saver(*arguments)
+                window = self.wine.wait_for_window(title)
+                self.assertIsNotNone(window, f"{arguments} showed no window")
+                self.wine.send_key(window, "Escape")
+                self.assertEqual(process.wait_exit(15), 0)
+                self.assertEqual(self.wine.find_windows(PROMPT_TITLE), [])
 
 if __name__ == "__main__":
     unittest.main()
