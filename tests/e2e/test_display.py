@@ -64,6 +64,8 @@ class DisplayTest(unittest.TestCase):
         # The bounce sets off towards the bottom right.
         self.assertGreater(later[0], first[0])
         self.assertGreater(later[1], first[1])
+        # Nothing is left behind: what is drawn is still one block of six lines.
+        self.assertAlmostEqual(later[3] - later[1], first[3] - first[1], delta=1)
 
     def test_nothing_selected_shows_the_smiley_alone(self):
         self.start(DisplayItems=0, MoveOption=4, FontSize=20)
