@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the host tests (plain and sanitized) and the Windows product with its Wine tests.
-# Usage: scripts/build.sh [host|asan|win32|all]   (default: all)
+# Builds the host tests (plain and sanitized), the Windows product with the helper programs of its
+# tests, and the Windows-built tests.
+# Usage: scripts/build.sh [host|asan|win32|win32-tests|all]   (default: all)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -24,4 +25,9 @@ fi
 if [ "$what" = win32 ] || [ "$what" = all ]; then
     configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
     ninja -C build/win32 -j "$jobs"
+fi
+if [ "$what" = win32-tests ] || [ "$what" = all ]; then
+    configure build/win32-tests -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
+        -DKELVOR_MINGW_THREADS=posix
+    ninja -C build/win32-tests -j "$jobs" win32_tests
 fi

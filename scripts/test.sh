@@ -41,7 +41,7 @@ else
 
     echo "== Windows tests and end-to-end tests under Wine"
     python3 tests/e2e/run_wine_tests.py --product build/win32/kelvor.scr \
-        --win32-tests build/win32/win32_tests.exe --work build/wine-tests --results "$results"
+        --win32-tests build/win32-tests/win32_tests.exe --work build/wine-tests --results "$results"
 fi
 
 echo "== summary"

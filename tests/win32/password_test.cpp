@@ -1,9 +1,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
+#include <functional>
 #include <vector>
 
 #include "password/password_store.h"
@@ -78,6 +77,30 @@ private:
     RawValue saved_;
 };
 
+// A Win32 thread running one function; the product's runtime has no std::thread.
+class DriverThread {
+public:
+    explicit DriverThread(std::function<void()> body)
+        : body_(std::move(body)), handle_(CreateThread(nullptr, 0, &DriverThread::Run, this, 0, nullptr)) {}
+    DriverThread(const DriverThread&) = delete;
+    DriverThread& operator=(const DriverThread&) = delete;
+    ~DriverThread() { Join(); }
+    void Join() {
+        if (handle_ == nullptr) return;
+        WaitForSingleObject(handle_, INFINITE);
+        CloseHandle(handle_);
+        handle_ = nullptr;
+    }
+
+private:
+    static DWORD WINAPI Run(void* self) {
+        static_cast<DriverThread*>(self)->body_();
+        return 0;
+    }
+    std::function<void()> body_;
+    HANDLE handle_;
+};
+
 // Finding and pressing the dialogs from a second thread while the test's thread runs them. GoogleTest
 // assertions are not made on that thread: it records what it saw for the test to check afterwards.
 
@@ -96,7 +119,7 @@ HWND FindDialog(const char* title, bool withPasswordBoxes) {
 HWND WaitForDialog(const char* title, bool withPasswordBoxes, int milliseconds = 10000) {
     for (int waited = 0; waited < milliseconds; waited += 20) {
         if (const HWND window = FindDialog(title, withPasswordBoxes)) return window;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        Sleep(20);
     }
     return nullptr;
 }
@@ -104,7 +127,7 @@ HWND WaitForDialog(const char* title, bool withPasswordBoxes, int milliseconds =
 bool WaitUntilGone(HWND window) {
     for (int waited = 0; waited < 10000; waited += 20) {
         if (!IsWindow(window)) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        Sleep(20);
     }
     return false;
 }
@@ -188,14 +211,14 @@ TEST_F(RealPasswordKey, WithoutAPasswordTheCheckPassesWithoutPrompt) {
     const std::unique_ptr<PasswordServices> services = CreatePasswordServices(registry);
     // Should a prompt appear after all, cancel it so that the test fails instead of hanging.
     PromptSeen seen;
-    std::thread driver([&] {
+    DriverThread driver([&] {
         if (const HWND prompt = WaitForDialog(kApplicationTitle, true, 500)) {
             seen.found = true;
             Press(prompt, IDCANCEL);
         }
     });
     const bool passed = services->VerifyScreenSavePassword(0);
-    driver.join();
+    driver.Join();
     EXPECT_TRUE(passed);
     EXPECT_FALSE(seen.found);
 }
@@ -209,9 +232,9 @@ TEST_F(RealPasswordKey, PromptAcceptsOnlyTheRightPassword) {
                                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(saver, nullptr);
     const auto ask = [&](const std::string& typed, int button, PromptSeen& seen) {
-        std::thread driver([&] { seen = AnswerPrompt(typed, button); });
+        DriverThread driver([&] { seen = AnswerPrompt(typed, button); });
         const bool result = services->VerifyScreenSavePassword(reinterpret_cast<intptr_t>(saver));
-        driver.join();
+        driver.Join();
         return result;
     };
 
@@ -232,9 +255,9 @@ TEST_F(RealPasswordKey, PromptAcceptsOnlyTheRightPassword) {
     RegSetValueExA(key, kPasswordValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>("pbkdf2-sha256$"), 15);
     RegCloseKey(key);
     PromptSeen damaged;
-    std::thread driver([&] { damaged = AnswerPrompt("open up", IDOK); });
+    DriverThread driver([&] { damaged = AnswerPrompt("open up", IDOK); });
     EXPECT_FALSE(services->VerifyScreenSavePassword(0));
-    driver.join();
+    driver.Join();
     EXPECT_TRUE(damaged.found);
     EXPECT_NE(damaged.label.find("cannot be read"), std::string::npos) << damaged.label;
 }
@@ -281,9 +304,9 @@ TEST_F(RealPasswordKey, ChangeDialogSetsAndChangesThePassword) {
     const auto change = [&](const std::string& oldPassword, const std::string& newPassword,
                             const std::string& confirmation, bool expectMessage) {
         ChangeSeen seen;
-        std::thread driver([&] { seen = AnswerChange(oldPassword, newPassword, confirmation, expectMessage); });
+        DriverThread driver([&] { seen = AnswerChange(oldPassword, newPassword, confirmation, expectMessage); });
         services->ChangePassword(0);
-        driver.join();
+        driver.Join();
         return seen;
     };
 
