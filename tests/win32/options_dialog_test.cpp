@@ -344,17 +344,11 @@ HWND WaitForTopLevel(const char* className, const char* title) {
     return nullptr;
 }
 
-TEST(OptionsDialogBarrier, AnUntrappedErrorIsShownAndEndsTheProgramWithTheDisplayPropertiesEnabled) {
+TEST_F(OptionsDialogWindow, AnUntrappedErrorIsShownAndEndsTheProgramWithTheDisplayPropertiesEnabled) {
     const HWND displayProperties = CreateWindowExA(0, "STATIC", "Display Properties", WS_POPUP, 0, 0, 200, 100,
                                                    nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(displayProperties, nullptr);
-    SaverSettings settings;
-    settings.FontName = "Verdana";
-    settings.FontSize = 10;
-    settings.DisplayItems = 127;
-    settings.MoveOption = 2;
-    settings.MoveEBRandom = 2;
-    RegistryThatThrowsOnWrite registry;
+    RegistryThatThrowsOnWrite failing;
 
     // A second thread presses OK, whose save meets the error, and reads and closes the error box.
     std::string shown;
@@ -371,7 +365,7 @@ TEST(OptionsDialogBarrier, AnUntrappedErrorIsShownAndEndsTheProgramWithTheDispla
         shown = text;
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     });
-    const int exitCode = RunOptionsDialog(GetModuleHandleA(nullptr), settings, 1, registry, "/c");
+    const int exitCode = RunOptionsDialog(GetModuleHandleA(nullptr), settings, 1, failing, "/c");
     user.join();
 
     EXPECT_EQ(exitCode, 1);
