@@ -221,6 +221,14 @@ void CreateOptionsControls(HWND dialog, HINSTANCE instance, OptionsControls& con
                                               instance, font);
     }
 
+    // The option panels were made before the animation list: put them after it, so that the Tab
+    // key reaches the list before the slider on the panel below it.
+    HWND previous = controls.Item(kIdMovement);
+    for (const HWND panel : controls.panels) {
+        SetWindowPos(panel, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = panel;
+    }
+
     SendMessageA(controls.Item(kIdSlider), TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
     SendMessageA(controls.Item(kIdAppName), WM_SETFONT, reinterpret_cast<WPARAM>(controls.titleFont.Get()), FALSE);
     for (const int link : {kIdWebsite, kIdEmail})
@@ -258,12 +266,12 @@ void FitLabelToText(HWND label) {
     const int length = GetWindowTextLengthA(label);
     std::vector<char> text(static_cast<size_t>(length) + 1);
     GetWindowTextA(label, text.data(), length + 1);
-    const HDC dc = GetDC(label);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
     SIZE extent{};
-    GetTextExtentPoint32A(dc, text.data(), length, &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
+    {
+        const WindowDc dc(label);
+        const ScopedSelect font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32A(dc.Get(), text.data(), length, &extent);
+    }
     RECT rect{};
     GetClientRect(label, &rect);
     SetWindowPos(label, nullptr, 0, 0, extent.cx, rect.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -13,11 +13,8 @@ int RunOptionsDialog(void* instance, SaverSettings& settings, int32_t platformId
     MSG message{};
     while (window.IsOpen()) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0) {
-            // Someone asked the whole program to quit: pass it on to whoever runs the next loop.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
+        // The program was asked to quit, by an untrapped error among others: its code is the exit code.
+        if (got == 0) return static_cast<int>(message.wParam);
         if (got < 0) break;
         if (window.TranslateKeyboard(message) || IsDialogMessageA(window.Handle(), &message)) continue;
         TranslateMessage(&message);

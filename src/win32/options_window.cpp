@@ -5,10 +5,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <exception>
 #include <vector>
 
-#include "common/run_time_error.h"
+#include "win32/error_barrier.h"
 #include "win32/loaded_module.h"
 #include "win32/resources/options_resource_ids.h"
 
@@ -91,20 +90,9 @@ INT_PTR CALLBACK OptionsWindow::DialogProc(HWND dialog, UINT message, WPARAM wPa
     }
     auto* self = reinterpret_cast<OptionsWindow*>(GetWindowLongPtrA(dialog, DWLP_USER));
     if (self == nullptr) return FALSE;
-    // No error may leave a dialog procedure: it is shown as an untrapped error, and the dialog ends.
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (const RunTimeError& error) {
-        self->FailWith("Run-time error '" + std::to_string(error.Number()) + "':\r\n\r\n" + error.Description());
-    } catch (const std::exception& error) {
-        self->FailWith(error.what());
-    }
-    return TRUE;
-}
-
-void OptionsWindow::FailWith(const std::string& text) {
-    MessageBoxA(nullptr, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
-    DestroyWindow(controls_.dialog);
+    // An error no handler traps is shown as untrapped and ends the program; the message itself
+    // then gets the default handling.
+    return Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, FALSE);
 }
 
 INT_PTR OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -191,6 +179,11 @@ void OptionsWindow::Command(int id, int code) {
 }
 
 INT_PTR OptionsWindow::PointerFor(HWND under, int hitTest) {
+    if (platform_.Waiting()) {
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+        SetWindowLongPtrA(controls_.dialog, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
     if (hitTest != HTCLIENT) return FALSE;
     const auto isOneOf = [under](const auto& windows) {
         return std::find(windows.begin(), windows.end(), under) != windows.end();

@@ -32,6 +32,7 @@ public:
     HWND Tab() const { return controls_.tab; }
     HWND Page(int index) const { return controls_.pages.at(static_cast<size_t>(index)); }
     HWND Panel(int index) const { return controls_.panels.at(static_cast<size_t>(index)); }
+    WinOptionsPlatform& Platform() { return platform_; }
 
     // Keys the dialog manager does not know: Alt with a tab's access key, and Ctrl+Tab,
     // Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp to step through the tabs. True when used.
@@ -44,7 +45,6 @@ private:
     void Command(int id, int code);
     INT_PTR PointerFor(HWND under, int hitTest);
     void SelectPage(int page);
-    void FailWith(const std::string& text);
 
     HINSTANCE instance_;
     OptionsControls controls_;

@@ -3,7 +3,8 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include "common/rounding.h"
+#include "win32/colour.h"
+#include "win32/log_font.h"
 
 namespace kelvor::win32 {
 namespace {
@@ -21,13 +22,6 @@ UINT_PTR CALLBACK ColourTitleHook(HWND dialog, UINT message, WPARAM, LPARAM lPar
     if (message == WM_INITDIALOG)
         SetWindowTextA(dialog, reinterpret_cast<const char*>(reinterpret_cast<CHOOSECOLORA*>(lParam)->lCustData));
     return 0;
-}
-
-int ScreenDotsPerInch() {
-    const HDC screen = GetDC(nullptr);
-    const int dots = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dots > 0 ? dots : 96;
 }
 
 }  // namespace
@@ -52,21 +46,14 @@ intptr_t WinOptionsPlatform::ShellOpen(const std::string& link) {
 int32_t WinOptionsPlatform::LastError() { return static_cast<int32_t>(GetLastError()); }
 
 bool WinOptionsPlatform::PickFont(const std::string& title, uint32_t flags, FontChoice& choice) {
-    LOGFONTA face{};
-    lstrcpynA(face.lfFaceName, choice.name.c_str(), LF_FACESIZE);
-    face.lfHeight = -static_cast<LONG>(RoundHalfEven(choice.size * ScreenDotsPerInch() / 72.0));
-    face.lfWeight = choice.bold ? FW_BOLD : FW_NORMAL;
-    face.lfItalic = choice.italic ? TRUE : FALSE;
-    face.lfStrikeOut = choice.strikethru ? TRUE : FALSE;
-    face.lfUnderline = choice.underline ? TRUE : FALSE;
-    face.lfCharSet = DEFAULT_CHARSET;
-
+    LOGFONTA face = LogFontOf(choice);
     CHOOSEFONTA dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner_;
     dialog.lpLogFont = &face;
     dialog.Flags = flags | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK;
-    dialog.rgbColors = static_cast<COLORREF>(choice.colour) & 0xFFFFFF;
+    // Preset with the colour the sample shows, a system colour included.
+    dialog.rgbColors = ToColorRef(choice.colour);
     dialog.lCustData = reinterpret_cast<LPARAM>(title.c_str());
     dialog.lpfnHook = FontTitleHook;
     if (!ChooseFontA(&dialog)) return false;
@@ -85,7 +72,7 @@ bool WinOptionsPlatform::PickColour(const std::string& title, uint32_t flags, in
     CHOOSECOLORA dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner_;
-    dialog.rgbResult = static_cast<COLORREF>(colour) & 0xFFFFFF;
+    dialog.rgbResult = ToColorRef(colour);
     dialog.lpCustColors = customColours_.data();
     dialog.Flags = flags | CC_ENABLEHOOK;
     dialog.lCustData = reinterpret_cast<LPARAM>(title.c_str());
@@ -96,6 +83,7 @@ bool WinOptionsPlatform::PickColour(const std::string& title, uint32_t flags, in
 }
 
 void WinOptionsPlatform::SetWaitPointer(bool waiting) {
+    waiting_ = waiting;
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(waiting ? IDC_WAIT : IDC_ARROW)));
 }
 

@@ -23,9 +23,13 @@ public:
     bool PickFont(const std::string& title, uint32_t flags, FontChoice& choice) override;
     bool PickColour(const std::string& title, uint32_t flags, int32_t& colour) override;
     void SetWaitPointer(bool waiting) override;
+    // True between the two SetWaitPointer calls around a link: the hourglass then stands over
+    // every part of the dialog, whatever the pointer would be there otherwise.
+    bool Waiting() const { return waiting_; }
 
 private:
     HWND owner_ = nullptr;
+    bool waiting_ = false;
     // The colour dialog's sixteen custom colours, kept between openings.
     std::array<COLORREF, 16> customColours_{};
 };

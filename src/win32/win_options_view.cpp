@@ -2,10 +2,12 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 #include "common/rounding.h"
 #include "win32/colour.h"
+#include "win32/log_font.h"
 #include "win32/screen_dpi.h"
 
 namespace kelvor::win32 {
@@ -159,18 +161,13 @@ void WinOptionsView::SetSliderTooltip(const std::string& text) {
 
 void WinOptionsView::SetSample(const SampleFont& sample) {
     sample_ = sample;
-    LOGFONTA face{};
-    lstrcpynA(face.lfFaceName, sample.font.name.c_str(), LF_FACESIZE);
-    face.lfHeight = -static_cast<LONG>(RoundHalfEven(sample.font.size * ScreenDotsPerInch(LOGPIXELSY) / 72.0));
-    face.lfWeight = sample.font.bold ? FW_BOLD : FW_NORMAL;
-    face.lfItalic = sample.font.italic ? TRUE : FALSE;
-    face.lfStrikeOut = sample.font.strikethru ? TRUE : FALSE;
-    face.lfUnderline = sample.font.underline ? TRUE : FALSE;
-    face.lfCharSet = DEFAULT_CHARSET;
-    sampleFont_ = ScopedFont(CreateFontIndirectA(&face));
-    sampleBrush_ = ScopedBrush(CreateSolidBrush(ToColorRef(sample.bgColour)));
+    const LOGFONTA face = LogFontOf(sample.font);
+    ScopedFont font(CreateFontIndirectA(&face));
     const HWND label = controls_.Item(kIdFontSample);
-    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(sampleFont_.Get()), TRUE);
+    // The label takes the new font before the one it held is deleted.
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    sampleFont_ = std::move(font);
+    sampleBrush_ = ScopedBrush(CreateSolidBrush(ToColorRef(sample.bgColour)));
     InvalidateRect(label, nullptr, TRUE);
 }
 

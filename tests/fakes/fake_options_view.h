@@ -4,6 +4,7 @@
 // themselves to their caption (kTwipsPerCharacter each) and keep the position they were given.
 
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -92,6 +93,7 @@ public:
     void SetPointer(MousePointer value) override { pointer = value; }
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         messages.push_back({text, title, icon});
+        if (onMessage) onMessage();
     }
     void CloseDialog() override { ++closeRequests; }
 
@@ -117,6 +119,8 @@ public:
     std::string sampleCaption;
     MousePointer pointer = MousePointer::Default;
     std::vector<Message> messages;
+    // Runs while a message box is up, for a test to see what else is shown at that moment.
+    std::function<void()> onMessage;
     int closeRequests = 0;
 };
 

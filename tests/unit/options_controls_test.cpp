@@ -138,8 +138,11 @@ TEST(OptionsAbout, LinksGoThroughTheShellAndOnlyAZeroAnswerIsReported) {
     EXPECT_TRUE(rig.view.messages.empty());
     rig.platform.shellResult = 0;
     rig.platform.lastError = 1155;
+    bool waitingUnderTheBox = true;
+    rig.view.onMessage = [&] { waitingUnderTheBox = rig.platform.waiting; };
     rig.dialog->ExecuteLink("http://x.example/");
     ASSERT_EQ(rig.view.messages.size(), 1u);
+    EXPECT_FALSE(waitingUnderTheBox);  // the hourglass is gone before the box is shown
     EXPECT_EQ(rig.view.messages[0].text, "error Opening Link to http://x.example/\r\n\r\n1155");
     EXPECT_EQ(rig.view.messages[0].title, "ExecuteLink");
     EXPECT_FALSE(rig.platform.waiting);

@@ -165,6 +165,9 @@ TEST(OptionsPlacement, CentreOverWindowKeepsTheDialogOnTheScreen) {
     // Odd differences: the half is truncated toward zero before the sum is rounded.
     EXPECT_EQ(CentredOverWindow({10, 10, 410, 310}, 15, 15, {0, 0, 6015, 4001}, 15360, 11520),
               (DialogPosition{150 - 7, 150 + 249}));
+    // Sums ending in a half go to the even neighbour: 1 x 1.5 = 1.5 -> 2, 3 x 1.5 = 4.5 -> 4.
+    EXPECT_EQ(CentredOverWindow({1, 3, 1001, 1003}, 1.5, 1.5, {0, 0, 1500, 1500}, 15360, 11520),
+              (DialogPosition{2, 4}));
 
     OptionsRig rig;  // a window whose rectangle cannot be read: centred on the screen instead
     const WindowId parent = rig.platform.AddWindow("Display Properties", {0, 0, 10, 10});

@@ -2,12 +2,16 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "settings/registry_helpers.h"
 #include "settings/saver_settings.h"
+#include "win32/options_dialog.h"
 #include "win32/options_window.h"
 #include "win32/resources/options_resource_ids.h"
 #include "win32/win_registry.h"
@@ -218,12 +222,34 @@ TEST_F(OptionsDialogWindow, HandPointerOverTheLinks) {
     EXPECT_NE(GetCursor(), hand);
 }
 
+TEST_F(OptionsDialogWindow, TheHourglassStandsOverTheWholeDialogWhileALinkOpens) {
+    OptionsWindow& dialog = Open();
+    ChooseTab(3);
+    const HCURSOR hourglass = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
+    const HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_OPTIONS_HAND));
+    const auto pointerOver = [&](HWND under, int hitTest) {
+        SendMessageA(dialog.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                     MAKELPARAM(hitTest, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    dialog.Platform().SetWaitPointer(true);
+    EXPECT_EQ(pointerOver(dialog.Control(kIdEmail), HTCLIENT), hourglass);
+    EXPECT_EQ(pointerOver(dialog.Control(kIdSetAsDefault), HTCLIENT), hourglass);
+    EXPECT_EQ(pointerOver(dialog.Handle(), HTCAPTION), hourglass);
+    dialog.Platform().SetWaitPointer(false);
+    EXPECT_EQ(pointerOver(dialog.Control(kIdEmail), HTCLIENT), hand);
+}
+
 TEST_F(OptionsDialogWindow, TabsAndTheAnimationListShowTheirPages) {
     OptionsWindow& dialog = Open();
     ChooseTab(1);
     EXPECT_TRUE(IsWindowVisible(dialog.Page(1)));
     EXPECT_FALSE(IsWindowVisible(dialog.Page(0)));
     EXPECT_TRUE(IsWindowVisible(dialog.Panel(2)));
+    // The Tab key goes from the list to the slider of the panel below it.
+    EXPECT_EQ(GetNextDlgTabItem(dialog.Handle(), dialog.Control(kIdMovement), FALSE), dialog.Control(kIdSlider));
+    EXPECT_EQ(GetNextDlgTabItem(dialog.Handle(), dialog.Control(kIdSlider), TRUE), dialog.Control(kIdMovement));
+
     RECT before{};
     GetWindowRect(dialog.Panel(2), &before);
 
@@ -284,6 +310,70 @@ TEST_F(OptionsDialogWindow, TheCloseBoxKeepsNothing) {
     EXPECT_EQ(settings.DisplayItems, 127);
     HKEY key = nullptr;
     EXPECT_NE(RegOpenKeyA(HKEY_LOCAL_MACHINE, "Software\\Kelvor Screen Saver\\Settings", &key), ERROR_SUCCESS);
+}
+
+// The real registry, except that keys cannot be opened for writing: creating one fails with an
+// error that no step of the dialog traps.
+class RegistryThatThrowsOnWrite final : public Registry {
+public:
+    int32_t OpenKey(RegistryRoot root, const std::string& subkey, RegistryKeyHandle& key) override {
+        return real.OpenKey(root, subkey, key);
+    }
+    int32_t CreateKey(RegistryRoot, const std::string&, RegistryKeyHandle&) override {
+        throw std::runtime_error("registry unavailable");
+    }
+    int32_t QueryValue(RegistryKeyHandle key, const std::string& name, uint32_t& type, std::vector<uint8_t>& buffer,
+                       uint32_t& size) override {
+        return real.QueryValue(key, name, type, buffer, size);
+    }
+    int32_t SetValue(RegistryKeyHandle key, const std::string& name, uint32_t type,
+                     const std::vector<uint8_t>& data) override {
+        return real.SetValue(key, name, type, data);
+    }
+    int32_t CloseKey(RegistryKeyHandle key) override { return real.CloseKey(key); }
+
+    WinRegistry real;
+};
+
+HWND WaitForTopLevel(const char* className, const char* title) {
+    for (int waited = 0; waited < 10000; waited += 20) {
+        const HWND window = FindWindowA(className, title);
+        if (window != nullptr && IsWindowVisible(window)) return window;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return nullptr;
+}
+
+TEST_F(OptionsDialogWindow, AnUntrappedErrorIsShownAndEndsTheProgramWithTheDisplayPropertiesEnabled) {
+    const HWND displayProperties = CreateWindowExA(0, "STATIC", "Display Properties", WS_POPUP, 0, 0, 200, 100,
+                                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(displayProperties, nullptr);
+    RegistryThatThrowsOnWrite failing;
+
+    // A second thread presses OK, whose save meets the error, and reads and closes the error box.
+    std::string shown;
+    bool disabledWhileOpen = false;
+    std::thread user([&] {
+        const HWND dialog = WaitForTopLevel("#32770", "Kelvor Screen Saver Setup");
+        if (dialog == nullptr) return;
+        disabledWhileOpen = !IsWindowEnabled(displayProperties);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        const HWND box = WaitForTopLevel("#32770", "Kelvor Screen Saver");
+        if (box == nullptr) return;
+        char text[512] = {};
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        shown = text;
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    const int exitCode = RunOptionsDialog(GetModuleHandleA(nullptr), settings, 1, failing, "/c");
+    user.join();
+
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(shown, "Run-time error '51':\r\n\r\nInternal error: registry unavailable");
+    EXPECT_TRUE(disabledWhileOpen);
+    EXPECT_TRUE(IsWindowEnabled(displayProperties));
+    EXPECT_EQ(FindWindowA("#32770", "Kelvor Screen Saver Setup"), nullptr);
+    DestroyWindow(displayProperties);
 }
 
 }  // namespace
