@@ -281,7 +281,7 @@ void DisplayWindow::ChangeFont(InfoLabel label, Change change) {
 }
 
 void DisplayWindow::RebuildFont(Label& label) {
-    label.font.lfHeight = -static_cast<LONG>(std::lround(label.points * dpiY_ / 72.0));
+    label.font.lfHeight = -static_cast<LONG>(RoundHalfEven(label.points * dpiY_ / 72.0));
     ScopedFont font(CreateFontIndirectA(&label.font));
     if (!font) RaiseInvalidProperty();
     label.handle = std::move(font);

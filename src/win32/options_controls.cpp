@@ -212,13 +212,14 @@ void CreateOptionsControls(HWND dialog, HINSTANCE instance, OptionsControls& con
                                            DialogUnits(dialog, 212, 208, 50, 15), instance, font);
     CreatePagesAndPanels(dialog, instance, controls, font);
 
-    for (const ControlSpec& spec : kControls) {
-        HWND parent = spec.parent >= kOnPanel0 ? controls.panels[static_cast<size_t>(spec.parent - kOnPanel0)]
-                      : spec.parent == kOnDialog ? dialog
-                                                 : controls.pages[static_cast<size_t>(spec.parent)];
-        controls.items[spec.id] = CreateChild(spec.className, spec.caption, spec.style, spec.exStyle, parent,
-                                              spec.id, DialogUnits(dialog, spec.x, spec.y, spec.cx, spec.cy),
-                                              instance, font);
+    for (const ControlSpec& control : kControls) {
+        HWND parent = control.parent >= kOnPanel0
+                          ? controls.panels[static_cast<size_t>(control.parent - kOnPanel0)]
+                      : control.parent == kOnDialog ? dialog
+                                                    : controls.pages[static_cast<size_t>(control.parent)];
+        controls.items[control.id] =
+            CreateChild(control.className, control.caption, control.style, control.exStyle, parent, control.id,
+                        DialogUnits(dialog, control.x, control.y, control.cx, control.cy), instance, font);
     }
 
     // The option panels were made before the animation list: put them after it, so that the Tab
