@@ -107,7 +107,7 @@ void CPULoad::CollectPerformanceData() {
 
     // The sample is taken as a whole or not at all, so a failed one cannot skew the next reading.
     for (const InstanceCounter& processor : processors) {
-        if (processor.number >= cpuCount_)
+        if (processor.number < 0 || processor.number >= cpuCount_)
             throw RunTimeError(kErrSubscriptOutOfRange, "CPULoad", "Subscript out of range");
     }
     for (const InstanceCounter& processor : processors) {

@@ -22,16 +22,16 @@ bool CIpHelper::UpdateByteCounts() {
     bytesReceived_ = 0;
     bytesSent_ = 0;
     // The table's size seldom changes: reading into the last buffer first spares the size query
-    // on almost every refresh; a table that outgrew it is asked for its size as before.
+    // on almost every refresh. A table that outgrew it, or a system that no longer offers it, goes
+    // through the size query as before: only that query's answer turns the line into "??".
     int32_t status = table_.empty() ? kInterfaceTableInsufficientBuffer : source_.Read(table_);
-    if (status == kInterfaceTableInsufficientBuffer) {
+    if (status == kInterfaceTableInsufficientBuffer || status == kInterfaceTableNotSupported) {
         uint32_t size = 0;
         if (source_.QuerySize(size) == kInterfaceTableNotSupported) return false;
         if (size > kTableSizeLimit) return true;
         table_.assign(size, 0);
         status = source_.Read(table_);
     }
-    if (status == kInterfaceTableNotSupported) return false;
     if (status != 0) return true;
     const OctetTotals totals = SumInterfaceOctets(table_);
     bytesReceived_ = totals.Received;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <stdexcept>
 
 #include "common/date_time_format.h"
@@ -64,16 +65,21 @@ uint32_t ChainLength(const ByteView& record, uint64_t offset, uint64_t minimum) 
     return length;
 }
 
-// The UTF-16 name as a decimal number, or -1 when it is not made of digits alone.
-int64_t InstanceNumber(const ByteView& name) {
-    if (name.Size() < 2) return -1;
-    int64_t number = 0;
-    for (uint64_t at = 0; at + 2 <= name.Size(); at += 2) {
-        const uint16_t unit = name.U16(at);
-        if (unit < u'0' || unit > u'9') return -1;
-        number = std::min(number * 10 + (unit - u'0'), kInstanceNumberLimit);
+// The UTF-16 name as a decimal number with an optional sign, or nullopt when it is not one. A
+// negative number is still a number: it names no processor, which the sampler reports.
+std::optional<int64_t> InstanceNumber(const ByteView& name) {
+    const uint64_t units = name.Size() / 2;
+    uint64_t at = 0;
+    const bool negative = units > 0 && name.U16(0) == u'-';
+    if (units > 0 && (negative || name.U16(0) == u'+')) ++at;
+    if (at == units) return std::nullopt;
+    int64_t magnitude = 0;
+    for (; at < units; ++at) {
+        const uint16_t unit = name.U16(2 * at);
+        if (unit < u'0' || unit > u'9') return std::nullopt;
+        magnitude = std::min(magnitude * 10 + (unit - u'0'), kInstanceNumberLimit);
     }
-    return number;
+    return negative ? -magnitude : magnitude;
 }
 
 bool IsLeapYear(uint32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -152,8 +158,8 @@ std::vector<InstanceCounter> ReadNumberedInstances(const ByteView& object, uint3
             const uint32_t blockLength =
                 ChainLength(object.Sub(blockStart, kBlockMinimumSize), kBlockByteLength, kBlockMinimumSize);
             const ByteView block = object.Sub(blockStart, blockLength);
-            const int64_t number = InstanceNumber(name);
-            if (number >= 0) numbered.push_back({number, static_cast<int64_t>(block.U64(counterOffset))});
+            const std::optional<int64_t> number = InstanceNumber(name);
+            if (number) numbered.push_back({*number, static_cast<int64_t>(block.U64(counterOffset))});
             at = blockStart + blockLength;
         }
         return numbered;

@@ -37,10 +37,10 @@ private:
     ByteView data_;
 };
 
-// The counter with this title index for every instance of `object` named with a number; other
-// instances (such as the total) are left out. Raises "Unable to locate the '% of CPU usage'
-// performance counter" when the object has no such counter. Instance numbers above the 32-bit range
-// come back as 2^31.
+// The counter with this title index for every instance of `object` named with a decimal number
+// (a leading sign allowed); other instances (such as the total) are left out. Raises "Unable to
+// locate the '% of CPU usage' performance counter" when the object has no such counter. Instance
+// numbers beyond the 32-bit range come back as 2^31 or -2^31.
 std::vector<InstanceCounter> ReadNumberedInstances(const ByteView& object, uint32_t counterTitleIndex);
 
 }  // namespace kelvor

@@ -59,11 +59,12 @@ std::string UptimeClock::UptimeText() {
 
 std::string UptimeClock::StartTimeText(uint8_t timeFormat) {
     if (!cachedStartTime_.empty()) return cachedStartTime_;
-    const int64_t uptime = UptimeSeconds();
-    // An uptime beyond whole 32-bit seconds is as unusable as a failed measurement.
-    const bool fitsInSeconds =
-        uptime > int64_t{INT32_MIN} * kUptimeUnitsPerSecond && uptime < int64_t{INT32_MAX} * kUptimeUnitsPerSecond;
-    const int32_t seconds = fitsInSeconds ? WholeSeconds(uptime) : -99;
+    int32_t seconds = -99;
+    try {
+        seconds = WholeSeconds(UptimeSeconds());
+    } catch (const RunTimeError&) {
+        // An uptime beyond whole 32-bit seconds is as unusable as a failed measurement.
+    }
     if (seconds == -99) {
         cachedStartTime_ = "unknown time";
     } else {

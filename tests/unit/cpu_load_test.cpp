@@ -5,7 +5,6 @@
 #include "fakes/fake_system_info.h"
 #include "fakes/performance_data_builder.h"
 #include "probes/cpu_load.h"
-#include "probes/cpu_load_errors.h"
 
 namespace kelvor {
 namespace {
@@ -104,8 +103,18 @@ TEST_F(CpuLoadNt, AnInstanceNumberOutsideTheProcessorsFailsTheWholeLine) {
     Sample(0, {0.0, 0.0});  // two instances, one processor reported
     EXPECT_EQ(ErrorFrom([&] { load.CollectCPUData(); }).Number(), 9);
     EXPECT_EQ(load.CPUString(), "CPU query failed");
-    EXPECT_EQ(ErrorFrom([&] { load.GetCPUUsage(2); }).Number(), CpuLoadErrorNumber(CpuLoadError::IndexOutOfBounds));
-    EXPECT_EQ(ErrorFrom([&] { load.GetCPUUsage(0); }).Source(), "CPULoad.GetCPUUsage()");
+    const RunTimeError badIndex = ErrorFrom([&] { load.GetCPUUsage(2); });
+    EXPECT_EQ(badIndex.Number(), static_cast<int32_t>(0x80041F43));
+    EXPECT_EQ(badIndex.Source(), "CPULoad.GetCPUUsage()");
+    EXPECT_EQ(badIndex.Description(), "CPU index out of bounds");
+    EXPECT_EQ(ErrorFrom([&] { load.GetCPUUsage(0); }).Number(), static_cast<int32_t>(0x80041F43));
+
+    // A negative number is a number too, and names no processor.
+    PerfObject negative = ProcessorObject({0});
+    negative.instances.front().name = u"-1";
+    perf.data = BuildPerformanceData({}, {negative});
+    EXPECT_EQ(ErrorFrom([&] { load.CollectCPUData(); }).Number(), 9);
+    EXPECT_EQ(load.CPUString(), "CPU query failed");
 }
 
 TEST_F(CpuLoadNt, AFailedSampleLeavesThePreviousOneToCompareWith) {
@@ -133,8 +142,9 @@ TEST_F(CpuLoadNt, EachMissingPieceRaisesItsOwnError) {
     struct Case {
         const char* what;
         std::vector<uint8_t> data;
-        CpuLoadError error;
+        uint32_t number;
         const char* source;
+        const char* description;
     };
     PerfObject withoutCounter = ProcessorObject({0});
     withoutCounter.counterTitles = {142, 144};
@@ -142,22 +152,22 @@ TEST_F(CpuLoadNt, EachMissingPieceRaisesItsOwnError) {
     otherObject.titleIndex = 230;
     std::vector<uint8_t> wrongSignature = BuildPerformanceData({}, {ProcessorObject({0})});
     wrongSignature[6] = 'X';
+    const char* const noObject = "Unable to locate the 'Processor' performance object";
     const std::vector<Case> cases{
-        {"no processor object", BuildPerformanceData({}, {otherObject}), CpuLoadError::NoProcessorObject,
-         "CPULoad.CollectData"},
-        {"no objects at all", BuildPerformanceData({}, {}), CpuLoadError::NoProcessorObject, "CPULoad.CollectData"},
-        {"no processor-time counter", BuildPerformanceData({}, {otherObject, withoutCounter}),
-         CpuLoadError::NoProcessorTimeCounter, "CPULoad.CollectData"},
-        {"wrong signature", wrongSignature, CpuLoadError::DataUnreadable, "CPULoad.CollectCPUData()"},
+        {"no processor object", BuildPerformanceData({}, {otherObject}), 0x80041F44, "CPULoad.CollectData", noObject},
+        {"no objects at all", BuildPerformanceData({}, {}), 0x80041F44, "CPULoad.CollectData", noObject},
+        {"no processor-time counter", BuildPerformanceData({}, {otherObject, withoutCounter}), 0x80041F45,
+         "CPULoad.CollectData", "Unable to locate the '% of CPU usage' performance counter"},
+        {"wrong signature", wrongSignature, 0x80041F46, "CPULoad.CollectCPUData()", "Unable to read performance data"},
     };
     for (const Case& c : cases) {
         perf.data = c.data;
         const RunTimeError error = ErrorFrom([&] { load.CollectCPUData(); });
-        EXPECT_EQ(error.Number(), CpuLoadErrorNumber(c.error)) << c.what;
+        EXPECT_EQ(error.Number(), static_cast<int32_t>(c.number)) << c.what;
         EXPECT_EQ(error.Source(), c.source) << c.what;
+        EXPECT_EQ(error.Description(), c.description) << c.what;
         EXPECT_EQ(load.CPUString(), "CPU query failed") << c.what;
     }
-    EXPECT_EQ(CpuLoadErrorNumber(CpuLoadError::NoProcessorObject), static_cast<int32_t>(0x80041F44));
 
     perf.failure = 5;  // any query error other than "more data"
     EXPECT_EQ(ErrorFrom([&] { load.CollectCPUData(); }).Description(), "Unable to read performance data");

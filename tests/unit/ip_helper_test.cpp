@@ -72,6 +72,14 @@ TEST(CIpHelperStatus, WithoutTheTableTheLineIsQuestionMarksAndAFailedReadCountsA
     source.readStatus = 0;
     EXPECT_EQ(helper.Status(), Line("/", "/"));
     EXPECT_EQ(helper.BytesSent(), 100);
+
+    // Only the size query decides that there is no table; a read refused after it counts as 0.
+    source.readStatus = kInterfaceTableNotSupported;
+    EXPECT_EQ(helper.Status(), Line("|", "|"));
+    EXPECT_EQ(helper.Status(), Line("|", "|"));
+    EXPECT_EQ(helper.BytesReceived(), 0);
+    source.readStatus = 0;
+    EXPECT_EQ(helper.Status(), Line("\\", "\\"));
 }
 
 TEST(CIpHelperStatus, TheSizeIsAskedOnlyWhenTheTableOutgrowsItsBuffer) {

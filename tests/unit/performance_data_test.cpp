@@ -91,17 +91,16 @@ TEST(PerformanceData, LengthsAndCountsThatContradictTheDataAreUnreadable) {
     EXPECT_EQ(ReadError(manyCounters), kUnreadable);
 }
 
-TEST(PerformanceData, InstanceNamesCountOnlyWhenMadeOfDigits) {
+TEST(PerformanceData, InstanceNamesCountOnlyWhenTheyAreDecimalNumbers) {
     PerfObject object;
-    object.instances = {{u"3", 1},  {u"12", 2},          {u"_Total", 3}, {u"", 4},
-                        {u"1a", 5}, {u"99999999999", 6}, {u"\u0660", 7}};
+    object.instances = {{u"3", 1},   {u"12", 2}, {u"_Total", 3}, {u"", 4},   {u"1a", 5},           {u"99999999999", 6},
+                        {u"\u0660", 7}, {u"-1", 8}, {u"+2", 9},     {u"-", 10}, {u"1-", 11}, {u"-99999999999", 12}};
     const std::vector<uint8_t> data = BuildPerformanceData({}, {object});
     const std::vector<InstanceCounter> read = ReadNumberedInstances(PerformanceData(data).FindObject(238), 6);
-    ASSERT_EQ(read.size(), 3u);
-    EXPECT_EQ(read[0].number, 3);
-    EXPECT_EQ(read[1].number, 12);
-    EXPECT_EQ(read[2].number, int64_t{1} << 31);
-    EXPECT_EQ(read[2].value, 6);
+    std::vector<std::pair<int64_t, int64_t>> numbered;
+    for (const InstanceCounter& instance : read) numbered.emplace_back(instance.number, instance.value);
+    EXPECT_EQ(numbered, (std::vector<std::pair<int64_t, int64_t>>{
+                            {3, 1}, {12, 2}, {int64_t{1} << 31, 6}, {-1, 8}, {2, 9}, {-(int64_t{1} << 31), 12}}));
 }
 
 }  // namespace

@@ -79,18 +79,29 @@ TEST_F(Settings, SaveAndLoadRoundTripInOrder) {
     saved.FontItalic = true;
     saved.FontUnderline = true;
     saved.DisplayItems = 255;
+    const std::vector<std::string> order{"FontName",     "FontSize", "FontColour",    "BgColour",
+                                         "FontSettings", "DisplayItems", "Descr",   "MouseSettings",
+                                         "MoveOption",   "MoveEBRandom", "TimeFormat"};
     ASSERT_TRUE(SaveSettings(registry, saved));
-    EXPECT_EQ(registry.WrittenNames(),
-              (std::vector<std::string>{"FontName", "FontSize", "FontColour", "BgColour", "FontSettings",
-                                        "DisplayItems", "Descr", "MouseSettings", "MoveOption", "MoveEBRandom",
-                                        "TimeFormat"}));
+    EXPECT_EQ(registry.WrittenNames(), order);
     EXPECT_EQ(registry.GetRaw(kSettingsRoot, kSettingsSubkey, "FontSize"),
               (FakeRegistry::RawValue{kRegDword, {0xFF, 0xFF, 0xFF, 0xFF}}));
     EXPECT_EQ(registry.GetNumber(kSettingsRoot, kSettingsSubkey, "FontSettings"), 15);
 
+    // Loading reads the same values in the same order, opening and closing the key for each.
+    registry.ClearCalls();
     SaverSettings loaded;
     LoadSettings(registry, loaded);
     EXPECT_EQ(loaded, saved);
+    std::vector<std::string> reads;
+    const std::vector<FakeRegistry::Call>& calls = registry.Calls();
+    for (size_t i = 0; i + 2 < calls.size(); i += 3) {
+        EXPECT_EQ(calls[i].operation, FakeRegistry::Operation::Open);
+        EXPECT_EQ(calls[i + 2].operation, FakeRegistry::Operation::Close);
+        reads.push_back(calls[i + 1].name);
+    }
+    EXPECT_EQ(calls.size(), 33u);
+    EXPECT_EQ(reads, order);
 }
 
 TEST_F(Settings, StyleBitsAboveTheFourthAreIgnored) {

@@ -80,6 +80,15 @@ TEST_F(Uptime, FailuresBecomeTheirTexts) {
     EXPECT_EQ(uptime.UptimeText(), "failed to calculate uptime: Overflow");
     UptimeClock fresh(clock, locale);
     EXPECT_EQ(fresh.StartTimeText(1), "unknown time");
+
+    // The largest uptime whose whole seconds still fit: 2^31 - 1 s (and a fraction that rounds
+    // down) before 7 Dec 2026 12:00:00 is 19 Nov 1958 08:45:53.
+    clock.counter = int64_t{INT32_MAX} * 10000 + 4999;
+    UptimeClock longest(clock, locale);
+    EXPECT_EQ(longest.StartTimeText(1), "19-Nov-58 08:45:53");
+    clock.counter += 1;  // rounds up past the 32-bit range
+    UptimeClock tooLong(clock, locale);
+    EXPECT_EQ(tooLong.StartTimeText(1), "unknown time");
 }
 
 TEST_F(Uptime, StartTimeIsWorkedOutOnceInTheFormatThenInForce) {
