@@ -12,6 +12,18 @@ constexpr double kMoveWindowSeconds = 10.0;
 constexpr int32_t kCursorCounterCertainlyShown = 6;
 constexpr int32_t kCursorCounterCertainlyHidden = -6;
 
+// Marks the password prompt as up for as long as it is shown.
+class PromptShown {
+public:
+    explicit PromptShown(bool& flag) : flag_(flag) { flag_ = true; }
+    PromptShown(const PromptShown&) = delete;
+    PromptShown& operator=(const PromptShown&) = delete;
+    ~PromptShown() { flag_ = false; }
+
+private:
+    bool& flag_;
+};
+
 }  // namespace
 
 void MainForm::KeyDown() {
@@ -58,9 +70,11 @@ bool MainForm::QueryUnload() {
 
     while (window_.ShowCursor(true) < kCursorCounterCertainlyShown) {
     }
-    checkingPassword_ = true;
-    const bool accepted = platform_.Passwords().VerifyScreenSavePassword(window_.NativeHandle());
-    checkingPassword_ = false;
+    bool accepted = false;
+    {
+        const PromptShown shown(checkingPassword_);
+        accepted = platform_.Passwords().VerifyScreenSavePassword(window_.NativeHandle());
+    }
     if (accepted) return false;
     while (window_.ShowCursor(false) > kCursorCounterCertainlyHidden) {
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The system as the display window's logic sees it, scripted by each test and logging the calls.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@ public:
     explicit FakePasswordServices(std::vector<std::string>& log) : log_(log) {}
     bool VerifyScreenSavePassword(intptr_t window) override {
         log_.push_back("VerifyScreenSavePassword " + std::to_string(window));
+        if (whilePromptIsUp) whilePromptIsUp();
         return typed == correct;
     }
     void ChangePassword(intptr_t parentWindow) override {
@@ -37,6 +39,8 @@ public:
 
     std::string correct = "secret";
     std::string typed = "secret";
+    // Runs while the prompt is shown, as input arriving meanwhile would.
+    std::function<void()> whilePromptIsUp;
 
 private:
     std::vector<std::string>& log_;

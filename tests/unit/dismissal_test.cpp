@@ -110,6 +110,19 @@ TEST_F(DismissalTest, ARefusedPasswordKeepsTheSaverWithThePointerHiddenAgain) {
     EXPECT_GE(window.cursorCounter, 6);
 }
 
+TEST_F(DismissalTest, ACloseRequestedWhileThePromptIsUpAsksNoSecondTime) {
+    UsePassword(1);
+    Start(1);
+    bool nestedCancelled = false;
+    platform.passwords.whilePromptIsUp = [&] { nestedCancelled = form.QueryUnload(); };
+    EXPECT_FALSE(form.QueryUnload());
+    EXPECT_TRUE(nestedCancelled);
+    EXPECT_EQ(Count("VerifyScreenSavePassword 4660"), 1);
+    platform.passwords.whilePromptIsUp = nullptr;
+    EXPECT_FALSE(form.QueryUnload());  // the next close asks again
+    EXPECT_EQ(Count("VerifyScreenSavePassword 4660"), 2);
+}
+
 TEST_F(DismissalTest, NoCheckWithoutTheSwitchOnTheNtFamilyOrForAWindowNeverShown) {
     Start(1);
     EXPECT_FALSE(form.QueryUnload());  // no "ScreenSaveUsePassword" value
