@@ -1,11 +1,14 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "common/run_time_error.h"
 #include "host/main_form.h"
 #include "win32/display_window.h"
+#include "win32/gdi_objects.h"
 #include "win32/win_saver_platform.h"
 
 namespace kelvor::win32 {
@@ -66,6 +69,71 @@ TEST(DisplayWindow, PreviewIsAChildFillingThePaneWithHalvedFonts) {
     EXPECT_NEAR(fullSize.LabelHeight(InfoLabel::Info) / window.LabelHeight(InfoLabel::Info), 2.0, 0.4);
     EXPECT_NEAR(fullSize.LabelWidth(InfoLabel::Info) / window.LabelWidth(InfoLabel::Info), 2.0, 0.4);
     window.Destroy();
+}
+
+// The bounding box of what differs from the background in the window's client area, as drawn.
+std::optional<RECT> DrawnBlock(HWND window, COLORREF background) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const WindowDc windowDc(window);
+    const MemoryDc memoryDc(windowDc.Get());
+    const ScopedBitmap bitmap(CreateCompatibleBitmap(windowDc.Get(), client.right, client.bottom));
+    const ScopedSelect selected(memoryDc.Get(), bitmap.Get());
+    BitBlt(memoryDc.Get(), 0, 0, client.right, client.bottom, windowDc.Get(), 0, 0, SRCCOPY);
+    RECT box{client.right, client.bottom, -1, -1};
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            if (GetPixel(memoryDc.Get(), x, y) == background) continue;
+            box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                   std::max<LONG>(box.bottom, y + 1)};
+        }
+    }
+    if (box.right < 0) return std::nullopt;
+    return box;
+}
+
+TEST(DisplayWindow, APreviewDrawsItsBlockMovingForEveryAnimationButStationary) {
+    for (int32_t option = 0; option <= 4; ++option) {
+        SCOPED_TRACE(option);
+        const ScopedWindow pane(CreateWindowExA(0, "STATIC", "pane", WS_POPUP | WS_VISIBLE, 100, 100, 152, 112,
+                                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+        WinSaverPlatform platform;
+        ProgramState state;
+        DisplayWindow window(GetModuleHandleA(nullptr));
+        MainForm form(state, window, window, platform, platform);
+        window.Attach(form);
+        ASSERT_EQ(form.Load("/p " + std::to_string(reinterpret_cast<intptr_t>(pane.Get()))), StartMode::Preview);
+        state.Settings.MoveOption = option;
+        const COLORREF background = static_cast<COLORREF>(state.Settings.BgColour);
+
+        std::optional<RECT> first;
+        int moves = 0;
+        // 110 ticks: eleven seconds of the saver, two jumps of "Random Jumping".
+        for (int tick = 0; tick < 110; ++tick) {
+            form.Tick();
+            UpdateWindow(window.Handle());
+            const std::optional<RECT> block = DrawnBlock(window.Handle(), background);
+            ASSERT_TRUE(block.has_value()) << "nothing drawn after tick " << tick;
+            // The whole block stays inside the pane.
+            EXPECT_GE(block->left, 0);
+            EXPECT_GE(block->top, 0);
+            EXPECT_LE(block->right, 152);
+            EXPECT_LE(block->bottom, 112);
+            if (!first) {
+                first = block;
+            } else if (block->left != first->left || block->top != first->top) {
+                // Same height wherever it is: no trail, no second copy.
+                EXPECT_NEAR(block->bottom - block->top, first->bottom - first->top, 1);
+                ++moves;
+            }
+        }
+        if (option == 4) {
+            EXPECT_EQ(moves, 0);
+        } else {
+            EXPECT_GT(moves, 0);
+        }
+        window.Destroy();
+    }
 }
 
 TEST(DisplayWindow, APreviewWithoutAPaneEndsAtOnce) {
