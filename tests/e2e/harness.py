@@ -279,6 +279,24 @@ class Screen:
         return count / (self.width * self.height)
 
 
+def windows_path(path):
+    """A Linux path as Wine's programs name it (drive Z: is the root)."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
+def wait_for_file_text(path, wanted, timeout):
+    """Waits until the file holds `wanted` (surrounding white space aside); returns what it last held,
+    None when there was no file. The helper programs report their state through files."""
+    deadline = time.time() + timeout
+    seen = None
+    while time.time() < deadline:
+        seen = path.read_text().strip() if path.exists() else None
+        if seen == wanted:
+            break
+        time.sleep(0.1)
+    return seen
+
+
 def colour_of(rgb_value):
     """A Windows COLORREF (red in the low byte) as an (r, g, b) tuple."""
     return rgb_value & 0xFF, (rgb_value >> 8) & 0xFF, (rgb_value >> 16) & 0xFF

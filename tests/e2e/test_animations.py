@@ -63,27 +63,12 @@ class AnimationTest(unittest.TestCase):
             with self.subTest(version):
                 self.wine.set_windows_version(version)
                 report.unlink(missing_ok=True)
-                pane = self.start_program(pane_program, windows_path(self.wine.product), windows_path(report),
-                                          str(PANE_SECONDS))
-                seen = self.wait_for_report(report, "KelvorDisplayWindow 0 0 152 112 1")
+                pane = self.start_program(pane_program, harness.windows_path(self.wine.product),
+                                          harness.windows_path(report), str(PANE_SECONDS))
+                seen = harness.wait_for_file_text(report, "KelvorDisplayWindow 0 0 152 112 1", PANE_SECONDS)
                 self.assertEqual(seen, "KelvorDisplayWindow 0 0 152 112 1")
                 # 0: the saver ended once its pane was gone.
                 self.assertEqual(pane.wait_exit(PANE_SECONDS + 15), 0)
-
-    @staticmethod
-    def wait_for_report(report, wanted, timeout=PANE_SECONDS):
-        deadline = time.time() + timeout
-        seen = None
-        while time.time() < deadline:
-            seen = report.read_text().strip() if report.exists() else None
-            if seen == wanted:
-                break
-            time.sleep(0.1)
-        return seen
-
-
-def windows_path(path):
-    return "Z:" + str(path).replace("/", "\\")
 
 
 if __name__ == "__main__":

@@ -38,26 +38,13 @@ class OptionsDialogTest(unittest.TestCase):
 
     def start_titled_window(self, title, left, top):
         helper = self.wine.product.parent / "title_window.exe"
-        if not helper.exists():
-            self.skipTest("build/win32/title_window.exe is not built")
+        self.assertTrue(helper.exists(), "build/win32/title_window.exe is not built")
         state = self.wine.work_dir / "title_window_state.txt"
         state.unlink(missing_ok=True)
-        windows_path = "Z:" + str(state).replace("/", "\\")
-        process = self.wine.start_program(helper, title, windows_path, str(left), str(top))
+        process = self.wine.start_program(helper, title, harness.windows_path(state), str(left), str(top))
         self.addCleanup(process.kill)
-        self.assertEqual(self.wait_for_state(state, "enabled"), "enabled")
+        self.assertEqual(harness.wait_for_file_text(state, "enabled", 15), "enabled")
         return process, state
-
-    @staticmethod
-    def wait_for_state(state, wanted, timeout=15):
-        deadline = time.time() + timeout
-        seen = None
-        while time.time() < deadline:
-            seen = state.read_text().strip() if state.exists() else None
-            if seen == wanted:
-                break
-            time.sleep(0.1)
-        return seen
 
     def test_configure_switch_and_empty_command_line_open_the_dialog(self):
         for arguments in (["/c"], ["/C:1234"], []):
@@ -123,18 +110,18 @@ class OptionsDialogTest(unittest.TestCase):
         # Near the bottom-right corner: the dialog is pulled back to end at the screen's edges.
         _, state = self.start_titled_window("Display Properties", 700, 520)
         saver, window = self.open_dialog("/c")
-        self.assertEqual(self.wait_for_state(state, "disabled"), "disabled")
+        self.assertEqual(harness.wait_for_file_text(state, "disabled", 15), "disabled")
         # The X window is the dialog's client area: its edges lie a frame's width inside the screen's.
         left, top, width, height = self.wine.window_geometry(window)
         self.assertLessEqual(harness.SCREEN_WIDTH - (left + width), FRAME_TOLERANCE)
         self.assertLessEqual(harness.SCREEN_HEIGHT - (top + height), FRAME_TOLERANCE)
         self.close_with(saver, window, "Escape")
-        self.assertEqual(self.wait_for_state(state, "enabled"), "enabled")
+        self.assertEqual(harness.wait_for_file_text(state, "enabled", 15), "enabled")
 
         # Without "/C" the window is left alone and the dialog sits in the screen's centre.
         saver, window = self.open_dialog()
         time.sleep(0.5)
-        self.assertEqual(self.wait_for_state(state, "enabled", timeout=1), "enabled")
+        self.assertEqual(harness.wait_for_file_text(state, "enabled", 1), "enabled")
         left, top, width, height = self.wine.window_geometry(window)
         self.assertLessEqual(abs(2 * left + width - harness.SCREEN_WIDTH), 2)
         self.close_with(saver, window, "Escape")

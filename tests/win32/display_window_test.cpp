@@ -41,16 +41,28 @@ TEST(DisplayWindow, LabelsSizeThemselvesAndBreakLinesOnALoneCarriageReturn) {
     EXPECT_FLOAT_EQ(window.LabelHeight(InfoLabel::Info), 2 * oneLine);
 }
 
-TEST(DisplayWindow, PreviewIsAChildFillingThePaneWithHalvedFonts) {
-    const ScopedWindow pane(CreateWindowExA(0, "STATIC", "pane", WS_POPUP | WS_VISIBLE, 100, 100, 152, 112, nullptr,
-                                            nullptr, GetModuleHandleA(nullptr), nullptr));
-    ASSERT_NE(pane.Get(), nullptr);
+// The saver started in preview mode inside a 152 x 112 pane of this process.
+struct Preview {
+    ScopedWindow pane{CreateWindowExA(0, "STATIC", "pane", WS_POPUP | WS_VISIBLE, 100, 100, 152, 112, nullptr, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr)};
     WinSaverPlatform platform;
     ProgramState state;
-    DisplayWindow window(GetModuleHandleA(nullptr));
-    MainForm form(state, window, window, platform, platform);
-    window.Attach(form);
-    ASSERT_EQ(form.Load("/p " + std::to_string(reinterpret_cast<intptr_t>(pane.Get()))), StartMode::Preview);
+    DisplayWindow window{GetModuleHandleA(nullptr)};
+    MainForm form{state, window, window, platform, platform};
+
+    StartMode Start() {
+        window.Attach(form);
+        return form.Load("/p " + std::to_string(reinterpret_cast<intptr_t>(pane.Get())));
+    }
+};
+
+TEST(DisplayWindow, PreviewIsAChildFillingThePaneWithHalvedFonts) {
+    Preview preview;
+    ASSERT_NE(preview.pane.Get(), nullptr);
+    ASSERT_EQ(preview.Start(), StartMode::Preview);
+    const ScopedWindow& pane = preview.pane;
+    const ProgramState& state = preview.state;
+    DisplayWindow& window = preview.window;
 
     EXPECT_EQ(GetParent(window.Handle()), pane.Get());
     RECT placed{};
@@ -95,22 +107,17 @@ std::optional<RECT> DrawnBlock(HWND window, COLORREF background) {
 TEST(DisplayWindow, APreviewDrawsItsBlockMovingForEveryAnimationButStationary) {
     for (int32_t option = 0; option <= 4; ++option) {
         SCOPED_TRACE(option);
-        const ScopedWindow pane(CreateWindowExA(0, "STATIC", "pane", WS_POPUP | WS_VISIBLE, 100, 100, 152, 112,
-                                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
-        WinSaverPlatform platform;
-        ProgramState state;
-        DisplayWindow window(GetModuleHandleA(nullptr));
-        MainForm form(state, window, window, platform, platform);
-        window.Attach(form);
-        ASSERT_EQ(form.Load("/p " + std::to_string(reinterpret_cast<intptr_t>(pane.Get()))), StartMode::Preview);
-        state.Settings.MoveOption = option;
-        const COLORREF background = static_cast<COLORREF>(state.Settings.BgColour);
+        Preview preview;
+        ASSERT_EQ(preview.Start(), StartMode::Preview);
+        preview.state.Settings.MoveOption = option;
+        const COLORREF background = static_cast<COLORREF>(preview.state.Settings.BgColour);
+        DisplayWindow& window = preview.window;
 
         std::optional<RECT> first;
         int moves = 0;
         // 110 ticks: eleven seconds of the saver, two jumps of "Random Jumping".
         for (int tick = 0; tick < 110; ++tick) {
-            form.Tick();
+            preview.form.Tick();
             UpdateWindow(window.Handle());
             const std::optional<RECT> block = DrawnBlock(window.Handle(), background);
             ASSERT_TRUE(block.has_value()) << "nothing drawn after tick " << tick;
