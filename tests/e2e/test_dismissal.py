@@ -10,6 +10,7 @@ FULL_SCREEN_TITLE = "^KelvorSS$"
 PROMPT_TITLE = "^Kelvor Screen Saver$"
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 PASSWORD_KEY = r"HKCU\Software\Kelvor Screen Saver\Password"
+FAMILIES = ("win7", "win98")
 
 
 def password_record(password, rounds=1000):
@@ -33,6 +34,8 @@ class DismissalTest(unittest.TestCase):
         self.wine.set_windows_version("win7")
 
     def start(self, family="win7", **settings):
+        if self.saver is not None:
+            self.saver.kill()
         self.wine.set_windows_version(family)
         self.wine.set_settings(**{"MoveOption": 4, **settings})
         self.saver = self.wine.start_saver("/s")
@@ -49,24 +52,31 @@ class DismissalTest(unittest.TestCase):
     def assert_still_running(self, seconds=1.0):
         self.assertIsNone(self.saver.wait_exit(seconds), "the saver ended")
 
-    def test_a_click_ends_the_saver(self):
-        window = self.start()
-        self.wine.click(window, 500, 400)
-        self.assertEqual(self.saver.wait_exit(10), 0)
+    def test_a_key_ends_the_saver(self):
+        for family in FAMILIES:
+            with self.subTest(family):
+                window = self.start(family)
+                self.wine.send_key(window, "space")
+                self.assertEqual(self.saver.wait_exit(10), 0)
 
-    def test_a_click_on_the_information_block_ends_the_saver_too(self):
-        window = self.start()
-        self.wine.click(window, harness.SCREEN_WIDTH // 2, harness.SCREEN_HEIGHT // 2)
-        self.assertEqual(self.saver.wait_exit(10), 0)
+    def test_a_click_ends_the_saver_also_on_the_information_block(self):
+        for family in FAMILIES:
+            for x, y in ((500, 400), (harness.SCREEN_WIDTH // 2, harness.SCREEN_HEIGHT // 2)):
+                with self.subTest(family=family, at=(x, y)):
+                    window = self.start(family)
+                    self.wine.click(window, x, y)
+                    self.assertEqual(self.saver.wait_exit(10), 0)
 
     def test_the_tenth_mouse_move_within_ten_seconds_ends_the_saver(self):
-        self.start()
-        # Showing the window brings one move event of its own, and the centring swallows two:
-        # ten moves of ours leave nine counted, which keep the saver; the next one ends it.
-        self.move_mouse(10)
-        self.assert_still_running()
-        self.move_mouse(1, start=10)
-        self.assertEqual(self.saver.wait_exit(10), 0)
+        for family in FAMILIES:
+            with self.subTest(family):
+                self.start(family)
+                # Showing the window brings one move event of its own, and the centring swallows two:
+                # ten moves of ours leave nine counted, which keep the saver; the next one ends it.
+                self.move_mouse(10)
+                self.assert_still_running()
+                self.move_mouse(1, start=10)
+                self.assertEqual(self.saver.wait_exit(10), 0)
 
     def test_the_9x_mouse_options_hold(self):
         window = self.start("win98", MouseSettings=3)
@@ -79,6 +89,9 @@ class DismissalTest(unittest.TestCase):
     def test_the_nt_family_ignores_the_mouse_options(self):
         window = self.start("win7", MouseSettings=3)
         self.wine.click(window, 500, 400)
+        self.assertEqual(self.saver.wait_exit(10), 0)
+        self.start("win7", MouseSettings=3)
+        self.move_mouse(11)
         self.assertEqual(self.saver.wait_exit(10), 0)
 
     def set_password_with_the_change_dialog(self, password):
