@@ -14,12 +14,16 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import harness  # noqa: E402
 
+# The Windows-built tests that run a second time with Wine set to Windows 98.
+PROBE_TESTS_9X = "WinProbes.*:SystemDisplayLayout.*"
 
-def run_gtest_binary(session, binary, work_dir):
-    report = work_dir / (Path(binary).stem + ".json")
+
+def run_gtest_binary(session, binary, work_dir, stage, *arguments):
+    report = work_dir / f"{stage}.json"
     report.unlink(missing_ok=True)
     # The tests run in the work folder so that the report lands there.
-    process = session.start_program(Path(binary).resolve(), f"--gtest_output=json:{report.name}", cwd=work_dir)
+    process = session.start_program(Path(binary).resolve(), f"--gtest_output=json:{report.name}", *arguments,
+                                    cwd=work_dir)
     exit_code = process.wait_exit(timeout=600)
     output = process.popen.stdout.read().decode(errors="replace") if process.popen.stdout else ""
     if exit_code is None:
@@ -67,8 +71,14 @@ def main():
         harness.current_session = session
         print(f"wine session ready on {session.display} in {time.time() - started:.0f} s", flush=True)
         if args.win32_tests:
-            results.append(("win32",) + run_gtest_binary(session, args.win32_tests, work_dir))
+            results.append(("win32",) + run_gtest_binary(session, args.win32_tests, work_dir, "win32"))
             print(f"win32: {results[-1][1]} passed, {results[-1][2]} failed", flush=True)
+            # The probes once more as the 9x family sees the system.
+            session.set_windows_version("win98")
+            results.append(("win32-9x",) + run_gtest_binary(session, args.win32_tests, work_dir, "win32-9x",
+                                                             f"--gtest_filter={PROBE_TESTS_9X}"))
+            print(f"win32-9x: {results[-1][1]} passed, {results[-1][2]} failed", flush=True)
+            session.set_windows_version("win7")
         results.append(("e2e",) + run_e2e(args.pattern))
         print(f"e2e: {results[-1][1]} passed, {results[-1][2]} failed", flush=True)
     except Exception as error:  # a broken session is a failure of the stage, not a crash of the run
