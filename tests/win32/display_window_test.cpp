@@ -121,11 +121,6 @@ TEST(DisplayWindow, APreviewDrawsItsBlockMovingForEveryAnimationButStationary) {
             UpdateWindow(window.Handle());
             const std::optional<RECT> block = DrawnBlock(window.Handle(), background);
             ASSERT_TRUE(block.has_value()) << "nothing drawn after tick " << tick;
-            // The whole block stays inside the pane.
-            EXPECT_GE(block->left, 0);
-            EXPECT_GE(block->top, 0);
-            EXPECT_LE(block->right, 152);
-            EXPECT_LE(block->bottom, 112);
             if (!first) {
                 first = block;
             } else if (block->left != first->left || block->top != first->top) {
