@@ -19,7 +19,7 @@ constexpr int kOnDialog = -1;
 constexpr int kOnPage0 = 0;
 constexpr int kOnPanel0 = 10;
 
-struct ControlSpec {
+struct ControlDefinition {
     int id;
     const char* className;
     const char* caption;
@@ -38,7 +38,7 @@ constexpr DWORD kLink = SS_LEFT | SS_NOTIFY;
 constexpr DWORD kSeparator = SS_ETCHEDHORZ;
 
 // In creation order, which is also the order of the Tab key.
-const ControlSpec kControls[] = {
+const ControlDefinition kControls[] = {
     // "&Display"
     {kIdSelectLabel, "STATIC", "Select information to be displayed:", kLabel, 0, kOnPage0, 10, 12, 200, 8},
     {kIdDisplayFirst + 0, "BUTTON", "Computer Name", kCheck, 0, kOnPage0, 12, 24, 110, 10},
@@ -212,7 +212,7 @@ void CreateOptionsControls(HWND dialog, HINSTANCE instance, OptionsControls& con
                                            DialogUnits(dialog, 212, 208, 50, 15), instance, font);
     CreatePagesAndPanels(dialog, instance, controls, font);
 
-    for (const ControlSpec& control : kControls) {
+    for (const ControlDefinition& control : kControls) {
         HWND parent = control.parent >= kOnPanel0
                           ? controls.panels[static_cast<size_t>(control.parent - kOnPanel0)]
                       : control.parent == kOnDialog ? dialog
