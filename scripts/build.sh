@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds the host tests (plain and sanitized), the Windows product with the helper programs of its
-# tests, and the Windows-built tests.
-# Usage: scripts/build.sh [host|asan|win32|win32-tests|all]   (default: all)
+# Builds the host tests (plain and sanitized), both Windows products (32-bit and x64) with the
+# helper programs of their tests, and the Windows-built tests of either architecture.
+# Usage: scripts/build.sh [host|asan|win32|win64|win32-tests|win64-tests|all ...]   (default: all)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 
-what=${1:-all}
+[ $# -eq 0 ] && set -- all
 jobs=$(nproc)
 
 configure() {  # dir, cmake arguments...
@@ -14,20 +14,31 @@ configure() {  # dir, cmake arguments...
     [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
 }
 
-if [ "$what" = host ] || [ "$what" = all ]; then
-    configure build/host -DCMAKE_BUILD_TYPE=Debug
-    ninja -C build/host -j "$jobs" unit_tests
-fi
-if [ "$what" = asan ] || [ "$what" = all ]; then
-    configure build/asan -DCMAKE_BUILD_TYPE=Debug -DKELVOR_SANITIZE=ON
-    ninja -C build/asan -j "$jobs" unit_tests
-fi
-if [ "$what" = win32 ] || [ "$what" = all ]; then
-    configure build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
-    ninja -C build/win32 -j "$jobs"
-fi
-if [ "$what" = win32-tests ] || [ "$what" = all ]; then
-    configure build/win32-tests -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
-        -DKELVOR_MINGW_THREADS=posix
-    ninja -C build/win32-tests -j "$jobs" win32_tests
-fi
+toolchain() {  # win32 | win64
+    [ "$1" = win32 ] && echo cmake/mingw-i686.cmake || echo cmake/mingw-x86_64.cmake
+}
+
+build() {
+    case $1 in
+        host)
+            configure build/host -DCMAKE_BUILD_TYPE=Debug
+            ninja -C build/host -j "$jobs" unit_tests ;;
+        asan)
+            configure build/asan -DCMAKE_BUILD_TYPE=Debug -DKELVOR_SANITIZE=ON
+            ninja -C build/asan -j "$jobs" unit_tests ;;
+        win32|win64)
+            configure "build/$1" -DCMAKE_TOOLCHAIN_FILE="$(toolchain "$1")" -DCMAKE_BUILD_TYPE=Release
+            ninja -C "build/$1" -j "$jobs" ;;
+        win32-tests|win64-tests)
+            configure "build/$1" -DCMAKE_TOOLCHAIN_FILE="$(toolchain "${1%-tests}")" -DCMAKE_BUILD_TYPE=Release \
+                -DKELVOR_MINGW_THREADS=posix
+            ninja -C "build/$1" -j "$jobs" win32_tests ;;
+        all)
+            for what in host asan win32 win64 win32-tests win64-tests; do build "$what"; done ;;
+        *)
+            echo "build: unknown target '$1' (host, asan, win32, win64, win32-tests, win64-tests, all)" >&2
+            exit 2 ;;
+    esac
+}
+
+for what in "$@"; do build "$what"; done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target in tests/fuzz/ with clang (AddressSanitizer and
-# UndefinedBehaviorSanitizer on) and runs each for a fixed time. Exits non-zero when a target
-# crashes or a sanitizer reports anything.
+# UndefinedBehaviorSanitizer on) and runs each for a fixed time, starting with the reproducers kept
+# in tests/fuzz/corpus/<target>/ (inputs that once failed). Exits non-zero when a target crashes,
+# runs out of memory or a sanitizer reports anything.
 #   KELVOR_FUZZ_SECONDS  seconds per target (default 20)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,7 +31,10 @@ for target in "${targets[@]}"; do
     log="$build/$target.log"
     echo "fuzz: $target for ${seconds}s"
     status=0
-    "$build/$target" -max_total_time="$seconds" -timeout=10 -artifact_prefix="$artifacts/" "$corpus" >"$log" 2>&1 || status=$?
+    kept=()
+    [ -d "tests/fuzz/corpus/$target" ] && kept=("tests/fuzz/corpus/$target")
+    "$build/$target" -max_total_time="$seconds" -timeout=10 -artifact_prefix="$artifacts/" "$corpus" "${kept[@]}" \
+        >"$log" 2>&1 || status=$?
     if [ "$status" -ne 0 ] || grep -qE 'runtime error:|ERROR: (Address|Leak|UndefinedBehavior)Sanitizer' "$log"; then
         echo "fuzz: $target FAILED (exit $status), see $log and $artifacts/" >&2
         grep -E 'runtime error:|ERROR:|SUMMARY:' "$log" | head -5 >&2 || true

@@ -57,15 +57,17 @@ def measure(session, start, title, seconds):
 
 def main():
     seconds = int(sys.argv[1]) if len(sys.argv) > 1 else 60
-    build = ROOT / "build" / "win32"
-    session = harness.WineSession(build / "kelvor.scr", ROOT / "build" / "measure").start()
+    arch = harness.machine_arch()
+    session = harness.WineSession(arch, ROOT / "build" / "measure").start()
+    build = session.product.parent
     try:
         session.clear_settings()
         saver = measure(session, lambda: session.start_saver("/s"), "^KelvorSS$", seconds)
         floor = measure(session, lambda: session.start_program(build / "floor_window.exe"), "^KelvorFloor$", seconds)
     finally:
         session.close()
-    print(f"measured over {seconds} s at {harness.SCREEN_WIDTH} x {harness.SCREEN_HEIGHT}, default settings")
+    print(f"measured over {seconds} s at {harness.SCREEN_WIDTH} x {harness.SCREEN_HEIGHT}, default settings, "
+          f"{'32-bit' if arch == '32' else 'x64'} build")
     for name, figures in (("kelvor.scr /s", saver), ("floor", floor)):
         print(f"{name:14} processor {figures['cpu']:.2f} s, peak memory {figures['peak']} KiB, "
               f"resident {figures['rss_early']} -> {figures['rss_late']} KiB, "

@@ -1,7 +1,8 @@
 """Wine + Xvfb harness for the tests that run kelvor.scr and the Windows-built tests.
 
-One WineSession per test run: a private Xvfb display and a fresh 32-bit Wine prefix, shared by the
-tests of that run. Every process a test starts is tracked and ended when the session closes.
+One WineSession per test run: a private Xvfb display and a fresh Wine prefix of the product's
+architecture (32-bit, or x64 under 64-bit Wine where this machine cannot run 32-bit programs), shared
+by the tests of that run. Every process a test starts is tracked and ended when the session closes.
 """
 
 import os
@@ -16,6 +17,20 @@ from pathlib import Path
 SCREEN_WIDTH = 1024
 SCREEN_HEIGHT = 768
 SETTINGS_KEY = r"HKLM\Software\Kelvor Screen Saver\Settings"
+BUILD = Path(__file__).resolve().parents[2] / "build"
+# Wine's loaders: the `wine` wrapper always tries the 32-bit one, so 64-bit runs call theirs directly.
+WINE_LOADERS = {"32": "/usr/lib/wine/wine", "64": "/usr/lib/wine/wine64"}
+
+
+def machine_arch():
+    """'32' or '64': what the tests run under Wine on this machine (scripts/wine_arch.sh decides)."""
+    script = BUILD.parent / "scripts" / "wine_arch.sh"
+    return subprocess.run([str(script)], capture_output=True, text=True, check=True).stdout.strip()
+
+
+def product_path(arch):
+    """The kelvor.scr of an architecture: build/win32 (32-bit) or build/win64 (x64)."""
+    return BUILD / ("win32" if arch == "32" else "win64") / "kelvor.scr"
 
 
 def _free_display_number(start=90):
@@ -59,8 +74,9 @@ class SaverProcess:
 
 
 class WineSession:
-    def __init__(self, product, work_dir=None):
-        self.product = Path(product).resolve()
+    def __init__(self, arch, work_dir=None):
+        self.arch = arch
+        self.product = product_path(arch)
         self.work_dir = Path(work_dir or tempfile.mkdtemp(prefix="kelvor-wine-"))
         self.work_dir.mkdir(parents=True, exist_ok=True)
         self.prefix = self.work_dir / "prefix"
@@ -84,7 +100,7 @@ class WineSession:
             time.sleep(0.05)
         if self.prefix.exists():
             shutil.rmtree(self.prefix)
-        subprocess.run(["wineboot", "-i"], env=self.env(), check=True,
+        subprocess.run([self.loader(), "wineboot", "-i"], env=self.env(), check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=180)
         # A persistent server keeps every later wine call quick.
         subprocess.run(["wineserver", "-p"], env=self.env(), check=False, timeout=30)
@@ -113,7 +129,9 @@ class WineSession:
         env = dict(os.environ)
         env.update({
             "WINEPREFIX": str(self.prefix),
-            "WINEARCH": "win32",
+            "WINEARCH": "win32" if self.arch == "32" else "win64",
+            # Programs that Wine itself starts use the same loader.
+            "WINELOADER": self.loader(),
             "WINEDEBUG": "-all",
             # No Mono or Gecko installer prompts in a fresh prefix.
             "WINEDLLOVERRIDES": "mscoree,mshtml=",
@@ -123,9 +141,12 @@ class WineSession:
         })
         return env
 
+    def loader(self):
+        return WINE_LOADERS[self.arch]
+
     def wine(self, *args, timeout=60, check=True):
         """Runs a Wine tool to its end and returns its completed process."""
-        return subprocess.run(["wine", *args], env=self.env(), capture_output=True, text=True, encoding="latin-1",
+        return subprocess.run([self.loader(), *args], env=self.env(), capture_output=True, text=True, encoding="latin-1",
                               timeout=timeout, check=check)
 
     # ----- Windows version --------------------------------------------------------------------
@@ -179,7 +200,7 @@ class WineSession:
         return self.start_program(self.product, *arguments)
 
     def start_program(self, program, *arguments, cwd=None):
-        popen = subprocess.Popen(["wine", str(program), *arguments], env=self.env(), cwd=cwd,
+        popen = subprocess.Popen([self.loader(), str(program), *arguments], env=self.env(), cwd=cwd,
                                  stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                                  start_new_session=True)
         process = SaverProcess(popen, " ".join(arguments))

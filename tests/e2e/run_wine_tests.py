@@ -54,7 +54,8 @@ def run_e2e(pattern):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--product", required=True)
+    parser.add_argument("--arch", choices=("32", "64"), required=True,
+                        help="32: the 32-bit builds under 32-bit Wine; 64: the x64 builds under 64-bit Wine")
     parser.add_argument("--win32-tests", default=None)
     parser.add_argument("--work", required=True)
     parser.add_argument("--results", required=True)
@@ -65,7 +66,7 @@ def main():
     work_dir.mkdir(parents=True, exist_ok=True)
     results = []
     started = time.time()
-    session = harness.WineSession(args.product, work_dir)
+    session = harness.WineSession(args.arch, work_dir)
     try:
         session.start()
         harness.current_session = session

@@ -57,7 +57,7 @@ class AnimationTest(unittest.TestCase):
     def test_the_preview_fills_its_pane_and_ends_when_the_pane_closes(self):
         # Wine does not draw a child window of another process, so the pane reports what it holds.
         pane_program = self.wine.product.parent / "preview_pane.exe"
-        self.assertTrue(pane_program.exists(), "build/win32/preview_pane.exe is not built")
+        self.assertTrue(pane_program.exists(), f"{pane_program} is not built")
         report = self.wine.work_dir / "preview_pane_report.txt"
         for version in ("win7", "win98"):
             with self.subTest(version):

@@ -38,7 +38,7 @@ class OptionsDialogTest(unittest.TestCase):
 
     def start_titled_window(self, title, left, top):
         helper = self.wine.product.parent / "title_window.exe"
-        self.assertTrue(helper.exists(), "build/win32/title_window.exe is not built")
+        self.assertTrue(helper.exists(), f"{helper} is not built")
         state = self.wine.work_dir / "title_window_state.txt"
         state.unlink(missing_ok=True)
         process = self.wine.start_program(helper, title, harness.windows_path(state), str(left), str(top))

@@ -1,5 +1,7 @@
-"""kelvor.scr itself: it must load on every Windows it supports, so it imports nothing that
-Windows 95 or NT 4 lacks, and carries its version resource and manifest."""
+"""Both kelvor.scr files, read as files (nothing is run, so both are checked on every machine): each
+must load on every Windows it is for, so it imports nothing that Windows 95 or NT 4 lacks (the x64
+file holds itself to the same list), carries its version resource and manifest, and ships stripped
+and small."""
 
 import re
 import subprocess
@@ -17,32 +19,40 @@ NEWER_CALLS = {
     "SetProcessDPIAware", "GetProcessHandleCount", "RtlGenRandom", "SystemFunction036",
 }
 LOOKED_UP_LIBRARIES = {"iphlpapi.dll", "mpr.dll", "password.cpl"}
+# Per architecture: the binutils prefix, the object format objdump names and the manifest's name for it.
+ARCHITECTURES = {"32": ("i686-w64-mingw32", "pei-i386", "x86"), "64": ("x86_64-w64-mingw32", "pei-x86-64", "amd64")}
 
 
-def objdump(*arguments):
-    return subprocess.run(["i686-w64-mingw32-objdump", *arguments, str(harness.session().product)],
+def binutil(arch, tool, *arguments):
+    prefix = ARCHITECTURES[arch][0]
+    return subprocess.run([f"{prefix}-{tool}", *arguments, str(harness.product_path(arch))],
                           capture_output=True, text=True, check=True).stdout
 
 
 class ProductFileTest(unittest.TestCase):
     def test_imports_only_what_every_supported_windows_exports(self):
-        dump = objdump("-p")
-        libraries = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
-        functions = set(re.findall(r"^\t[0-9a-f]+\t +[0-9]+  (\w+)", dump, re.MULTILINE))
-        self.assertIn("getversionexa", {f.lower() for f in functions})
-        self.assertEqual(functions & NEWER_CALLS, set())
-        self.assertEqual(libraries & LOOKED_UP_LIBRARIES, set())
+        for arch in ARCHITECTURES:
+            with self.subTest(arch=arch):
+                dump = binutil(arch, "objdump", "-p")
+                libraries = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
+                functions = set(re.findall(r"^\t[0-9a-f]+\t +[0-9]+  (\w+)", dump, re.MULTILINE))
+                self.assertIn("getversionexa", {f.lower() for f in functions})
+                self.assertEqual(functions & NEWER_CALLS, set())
+                self.assertEqual(libraries & LOOKED_UP_LIBRARIES, set())
 
-    def test_is_a_32_bit_program_with_version_and_manifest(self):
-        headers = objdump("-f")
-        self.assertIn("pei-i386", headers)
-        resources = subprocess.run(["i686-w64-mingw32-windres", "--input-format=coff",
-                                    str(harness.session().product), "-O", "rc"],
-                                   capture_output=True, text=True)
-        text = resources.stdout
-        self.assertIn("FILEVERSION 1, 4, 0, 5", re.sub(r",\s*", ", ", text))
-        self.assertIn("Common-Controls", text)
-        self.assertIn("dpiAware", text)
+    def test_architecture_version_manifest_and_a_small_stripped_file(self):
+        for arch, (_, object_format, manifest_arch) in ARCHITECTURES.items():
+            with self.subTest(arch=arch):
+                self.assertIn(object_format, binutil(arch, "objdump", "-f"))
+                self.assertNotIn(".debug", binutil(arch, "objdump", "-h"))
+                self.assertLess(harness.product_path(arch).stat().st_size, 1 << 20)
+                text = binutil(arch, "windres", "--input-format=coff", "-O", "rc")
+                self.assertIn("FILEVERSION 1, 4, 0, 5", re.sub(r",\s*", ", ", text))
+                self.assertIn("Common-Controls", text)
+                self.assertIn("dpiAware", text)
+                # A manifest naming another architecture stops the program from starting on Windows.
+                self.assertLessEqual(set(re.findall(r'processorArchitecture="+([^"]*)"', text)), {"*", manifest_arch})
+                self.assertIn("ICON", text)
 
 
 if __name__ == "__main__":
