@@ -1,7 +1,7 @@
 // The About tab: what each activation recomputes, the two links, the hover pointer and the hidden
 // click on the picture.
 #include "options/about_texts.h"
-#include "options/continue_on_error.h"
+#include "common/continue_on_error.h"
 #include "options/options_dialog.h"
 
 namespace kelvor {

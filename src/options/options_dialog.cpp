@@ -8,7 +8,7 @@
 #include "common/rounding.h"
 #include "common/run_time_error.h"
 #include "options/about_texts.h"
-#include "options/continue_on_error.h"
+#include "common/continue_on_error.h"
 #include "options/default_saver.h"
 #include "options/dialog_placement.h"
 #include "options/font_sample.h"
@@ -24,10 +24,6 @@ constexpr int kSliderMax = 10;
 constexpr double kMovePanelLeft = 600;
 constexpr double kMovePanelTop = 1440;
 
-[[noreturn]] void RaiseInvalidPropertyValue(const char* control) {
-    throw RunTimeError(kErrInvalidPropertyValue, control, "Invalid property value");
-}
-
 bool StartedForDisplayProperties(const std::string& commandLine) {
     std::string start = commandLine.substr(0, 2);
     std::transform(start.begin(), start.end(), start.begin(),
@@ -38,8 +34,8 @@ bool StartedForDisplayProperties(const std::string& commandLine) {
 }  // namespace
 
 OptionsDialog::OptionsDialog(OptionsView& view, OptionsPlatform& platform, Registry& registry,
-                             SaverSettings& settings, int32_t platformId, std::string commandLine)
-    : view_(view), platform_(platform), registry_(registry), settings_(settings), platformId_(platformId),
+                             SaverSettings& settings, WindowsFamily family, std::string commandLine)
+    : view_(view), platform_(platform), registry_(registry), settings_(settings), family_(family),
       commandLine_(std::move(commandLine)) {}
 
 bool OptionsDialog::Load() {
@@ -47,9 +43,8 @@ bool OptionsDialog::Load() {
         LoadSteps();
         return true;
     } catch (const RunTimeError& error) {
-        view_.ShowMessage(std::string("Critical Error encountered while loading Options form: ") + "\r" +
-                              error.Description() + " [" + std::to_string(error.Number()) + "]",
-                          kApplicationTitle, MessageIcon::Critical);
+        view_.ShowMessage(CriticalErrorText("Options form", error.Description(), error.Number()), kApplicationTitle,
+                          MessageIcon::Critical);
         view_.CloseDialog();
         return false;
     }
@@ -80,22 +75,22 @@ void OptionsDialog::LoadSteps() {
     for (const char* name : kMovementNames) view_.AddMovementItem(name);
     // The list takes no index beyond its entries; -1 leaves it without a selection.
     if (settings_.MoveOption < -1 || settings_.MoveOption >= view_.MovementCount())
-        RaiseInvalidPropertyValue("cboMovement");
+        Raise(kErrInvalidPropertyValue, "cboMovement");
     view_.SelectMovement(settings_.MoveOption);
     MovementSelected();
 
     if (settings_.MoveEBRandom < kSliderMin || settings_.MoveEBRandom > kSliderMax)
-        RaiseInvalidPropertyValue("sliMoveEBRandom");
+        Raise(kErrInvalidPropertyValue, "sliMoveEBRandom");
     view_.SetSliderPosition(settings_.MoveEBRandom);
     SliderChanged();
 
-    if (platformId_ == kPlatformNt) {
+    if (family_ == WindowsFamily::Nt) {
         const DefaultSaverState state = ReadDefaultSaver(registry_);
         prevDefaultSaver_ = state.saver;
         wasDefaultSaver_ = state.isThisSaver;
     }
     view_.SetChecked(OptionsCheck::SetAsDefault, wasDefaultSaver_);
-    if (platformId_ == kPlatformNt) {
+    if (family_ == WindowsFamily::Nt) {
         for (int i = 0; i < kMouseCheckCount; ++i) {
             view_.SetChecked(MouseCheck(i), false);
             view_.SetCheckEnabled(MouseCheck(i), false);
@@ -156,7 +151,7 @@ void OptionsDialog::ApplyControls() {
     ContinueOnError([&] { settings_.FontName = view_.Sample().font.name; });
     ContinueOnError([&] { settings_.FontSize = RoundToInt16(view_.Sample().font.size); });
     ContinueOnError([&] {
-        const FontChoice sample = view_.Sample().font;
+        const FontDescription sample = view_.Sample().font;
         settings_.FontBold = sample.bold;
         settings_.FontItalic = sample.italic;
         settings_.FontStrikethru = sample.strikethru;
@@ -186,7 +181,7 @@ void OptionsDialog::ApplyControls() {
 }
 
 bool OptionsDialog::ApplyDefaultSaver() {
-    if (platformId_ != kPlatformNt) return true;
+    if (family_ != WindowsFamily::Nt) return true;
     const bool ticked = view_.IsChecked(OptionsCheck::SetAsDefault);
     if (ticked == wasDefaultSaver_) return true;
     const bool written = ticked ? TakeDefaultSaverRole(registry_, prevDefaultSaver_)
@@ -209,7 +204,7 @@ void OptionsDialog::TellNotSaved(bool settingsSaved, bool defaultSaverWritten) {
 void OptionsDialog::CancelClicked() { view_.CloseDialog(); }
 
 void OptionsDialog::SetFontClicked() {
-    FontChoice choice = fontChooser_;
+    FontDescription choice = fontChooser_;
     if (!platform_.PickFont(kFontDialogTitle, kFontDialogFlags, choice)) return;
     fontChooser_ = choice;
     ShowSampleFont();

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "options/font_choice.h"
+#include "common/font_description.h"
 
 namespace kelvor {
 
@@ -36,7 +36,7 @@ enum class MessageIcon { Critical, Warning, None };
 // What the font sample shows: the face, its size in points and styles, text and background colours
 // (RGB, red in the lowest byte).
 struct SampleFont {
-    FontChoice font;
+    FontDescription font;
     int32_t bgColour = 0;
     bool operator==(const SampleFont&) const = default;
 };

@@ -1,44 +1,12 @@
 #pragma once
-// Scoped GDI objects and device contexts: move-only, released in their destructors.
+// Scope guards of drawing: an object selected into a DC, a window's DC and a paint; the GDI objects
+// themselves are scoped handles (scoped_handle.h).
 
 #include <windows.h>
 
-#include <utility>
+#include "win32/scoped_handle.h"
 
 namespace kelvor::win32 {
-
-// Owns an HFONT, HBRUSH, HBITMAP, ...; deletes it with DeleteObject.
-template <typename Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) {
-            Release();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-    ~GdiObject() { Release(); }
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-private:
-    void Release() {
-        if (handle_ != nullptr) DeleteObject(handle_);
-        handle_ = nullptr;
-    }
-
-    Handle handle_ = nullptr;
-};
-
-using ScopedFont = GdiObject<HFONT>;
-using ScopedBrush = GdiObject<HBRUSH>;
-using ScopedBitmap = GdiObject<HBITMAP>;
 
 // Selects an object into a DC and selects the previous one back on destruction.
 class ScopedSelect {
@@ -66,26 +34,6 @@ public:
 
 private:
     HWND window_;
-    HDC dc_;
-};
-
-// A memory DC compatible with another (the screen for nullptr), deleted with DeleteDC.
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    MemoryDc& operator=(MemoryDc&& other) noexcept {
-        std::swap(dc_, other.dc_);
-        return *this;
-    }
-    ~MemoryDc() {
-        if (dc_ != nullptr) DeleteDC(dc_);
-    }
-    HDC Get() const { return dc_; }
-
-private:
     HDC dc_;
 };
 

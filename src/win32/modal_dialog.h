@@ -1,7 +1,7 @@
 #pragma once
-// A modal dialog run from an in-memory template. The dialog procedure finds the object through the
-// window's user data, set at WM_INITDIALOG, and hands commands to it. No exception crosses the
-// procedure: one raised by a handler ends the dialog and is raised again once the dialog is gone.
+// A modal dialog run from an in-memory template; its dialog procedure hands commands to the object.
+// No exception crosses the procedure: one raised by a handler ends the dialog and is raised again
+// once the dialog is gone.
 
 #include <windows.h>
 
@@ -17,6 +17,8 @@ public:
     ModalDialog() = default;
     ModalDialog(const ModalDialog&) = delete;
     ModalDialog& operator=(const ModalDialog&) = delete;
+
+    INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
     ~ModalDialog() = default;
@@ -38,8 +40,7 @@ protected:
     void FocusItem(int id) const { SetFocus(GetDlgItem(window_, id)); }
 
 private:
-    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR Dispatch(UINT message, WPARAM wParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam);
 
     HWND window_ = nullptr;
     std::exception_ptr failure_;

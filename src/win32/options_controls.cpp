@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <string>
-#include <vector>
 
 #include "options/about_texts.h"
 #include "win32/resources/resource_ids.h"
+#include "win32/window_text.h"
 #include "settings/saver_settings.h"
 
 namespace kelvor::win32 {
@@ -264,14 +264,12 @@ void ShowOptionsPage(OptionsControls& controls, int page) {
 }
 
 void FitLabelToText(HWND label) {
-    const int length = GetWindowTextLengthA(label);
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    GetWindowTextA(label, text.data(), length + 1);
+    const std::string text = WindowText(label);
     SIZE extent{};
     {
         const WindowDc dc(label);
         const ScopedSelect font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32A(dc.Get(), text.data(), length, &extent);
+        GetTextExtentPoint32A(dc.Get(), text.data(), static_cast<int>(text.size()), &extent);
     }
     RECT rect{};
     GetClientRect(label, &rect);

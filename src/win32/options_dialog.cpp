@@ -6,9 +6,9 @@
 
 namespace kelvor::win32 {
 
-int RunOptionsDialog(void* instance, SaverSettings& settings, int32_t platformId, Registry& registry,
+int RunOptionsDialog(void* instance, SaverSettings& settings, WindowsFamily family, Registry& registry,
                      const std::string& commandLine) {
-    OptionsWindow window(static_cast<HINSTANCE>(instance), settings, platformId, registry, commandLine);
+    OptionsWindow window(static_cast<HINSTANCE>(instance), settings, family, registry, commandLine);
     if (!window.Create()) return 0;
     MSG message{};
     while (window.IsOpen()) {

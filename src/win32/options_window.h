@@ -17,7 +17,7 @@ namespace kelvor::win32 {
 
 class OptionsWindow {
 public:
-    OptionsWindow(HINSTANCE instance, SaverSettings& settings, int32_t platformId, Registry& registry,
+    OptionsWindow(HINSTANCE instance, SaverSettings& settings, WindowsFamily family, Registry& registry,
                   std::string commandLine);
     OptionsWindow(const OptionsWindow&) = delete;
     OptionsWindow& operator=(const OptionsWindow&) = delete;
@@ -38,8 +38,9 @@ public:
     // Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp to step through the tabs. True when used.
     bool TranslateKeyboard(const MSG& message);
 
+    INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
-    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Initialise();
     void Command(int id, int code);

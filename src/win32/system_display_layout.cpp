@@ -18,10 +18,10 @@ constexpr DWORD kMonitorDefaultToNull = 0;
 
 SystemDisplayLayout::SystemDisplayLayout()
     : user32_("user32.dll"),
-      enumDisplayDevices_(user32_.Find<EnumDisplayDevicesFunction>("EnumDisplayDevicesA")),
-      enumDisplaySettingsEx_(user32_.Find<EnumDisplaySettingsExFunction>("EnumDisplaySettingsExA")),
-      monitorFromPoint_(user32_.Find<MonitorFromPointFunction>("MonitorFromPoint")),
-      getMonitorInfo_(user32_.Find<GetMonitorInfoFunction>("GetMonitorInfoA")) {}
+      enumDisplayDevices_(user32_.Find(api::EnumDisplayDevices)),
+      enumDisplaySettingsEx_(user32_.Find(api::EnumDisplaySettingsEx)),
+      monitorFromPoint_(user32_.Find(api::MonitorFromPoint)),
+      getMonitorInfo_(user32_.Find(api::GetMonitorInfo)) {}
 
 PixelRect SystemDisplayLayout::DesktopWindowRect() {
     RECT rect{};

@@ -6,16 +6,16 @@ namespace kelvor::win32 {
 
 std::unique_ptr<SystemPasswordServices> SystemPasswordServices::Load() {
     LoadedModule passwordCpl("password.cpl");
-    VerifyFunction* const verify = passwordCpl.Find<VerifyFunction>("VerifyScreenSavePwd");
+    const VerifyFunction verify = passwordCpl.Find(api::VerifyScreenSavePwd);
     if (verify == nullptr) return nullptr;
     return std::make_unique<SystemPasswordServices>(std::move(passwordCpl), verify);
 }
 
-SystemPasswordServices::SystemPasswordServices(LoadedModule passwordCpl, VerifyFunction* verify)
+SystemPasswordServices::SystemPasswordServices(LoadedModule passwordCpl, VerifyFunction verify)
     : passwordCpl_(std::move(passwordCpl)),
       mpr_("mpr.dll"),
       verify_(verify),
-      change_(mpr_.Find<ChangeFunction>("PwdChangePasswordA")) {}
+      change_(mpr_.Find(api::PwdChangePassword)) {}
 
 bool SystemPasswordServices::VerifyScreenSavePassword(intptr_t window) {
     // Only the low 16 bits of the service's answer carry the result.

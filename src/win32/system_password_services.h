@@ -13,13 +13,12 @@ namespace kelvor::win32 {
 
 class SystemPasswordServices final : public PasswordServices {
 public:
-    using VerifyFunction = BOOL WINAPI(HWND window);
-    using ChangeFunction = DWORD WINAPI(LPCSTR provider, HWND parent, DWORD reserved1, DWORD reserved2);
+    using VerifyFunction = LateBoundPointer<api::VerifyScreenSavePwd>;
 
     // The services, or nullptr when password.cpl cannot be loaded or does not export the check.
     static std::unique_ptr<SystemPasswordServices> Load();
     // `verify` is the check found in `passwordCpl`, never nullptr.
-    SystemPasswordServices(LoadedModule passwordCpl, VerifyFunction* verify);
+    SystemPasswordServices(LoadedModule passwordCpl, VerifyFunction verify);
 
     bool VerifyScreenSavePassword(intptr_t window) override;
     // Does nothing where mpr lacks PwdChangePasswordA; the service's own result is not used.
@@ -28,8 +27,8 @@ public:
 private:
     LoadedModule passwordCpl_;
     LoadedModule mpr_;
-    VerifyFunction* verify_;
-    ChangeFunction* change_;
+    VerifyFunction verify_;
+    LateBoundPointer<api::PwdChangePassword> change_;
 };
 
 }  // namespace kelvor::win32

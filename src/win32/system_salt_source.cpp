@@ -13,10 +13,10 @@ void Append(std::vector<uint8_t>& seed, const Value& value) {
 
 SystemSaltSource::SystemSaltSource()
     : advapi32_("advapi32.dll"),
-      rtlGenRandom_(advapi32_.Find<RtlGenRandomFunction>("SystemFunction036")),
-      cryptAcquireContext_(advapi32_.Find<CryptAcquireContextFunction>("CryptAcquireContextA")),
-      cryptGenRandom_(advapi32_.Find<CryptGenRandomFunction>("CryptGenRandom")),
-      cryptReleaseContext_(advapi32_.Find<CryptReleaseContextFunction>("CryptReleaseContext")) {}
+      rtlGenRandom_(advapi32_.Find(api::RtlGenRandom)),
+      cryptAcquireContext_(advapi32_.Find(api::CryptAcquireContext)),
+      cryptGenRandom_(advapi32_.Find(api::CryptGenRandom)),
+      cryptReleaseContext_(advapi32_.Find(api::CryptReleaseContext)) {}
 
 bool SystemSaltSource::FromRtlGenRandom(std::vector<uint8_t>& bytes) const {
     return rtlGenRandom_ != nullptr && rtlGenRandom_(bytes.data(), static_cast<ULONG>(bytes.size())) != FALSE;

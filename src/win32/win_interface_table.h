@@ -15,10 +15,8 @@ public:
     int32_t Read(std::vector<uint8_t>& table) override;
 
 private:
-    using GetIfTableFunction = DWORD WINAPI(void* table, ULONG* size, BOOL order);
-
     LoadedModule iphlpapi_;
-    GetIfTableFunction* getIfTable_;
+    LateBoundPointer<api::GetIfTable> getIfTable_;
 };
 
 }  // namespace kelvor::win32

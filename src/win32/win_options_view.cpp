@@ -3,22 +3,15 @@
 #include <commctrl.h>
 
 #include <utility>
-#include <vector>
 
 #include "common/rounding.h"
 #include "win32/colour.h"
 #include "win32/log_font.h"
 #include "win32/screen_dpi.h"
+#include "win32/window_text.h"
 
 namespace kelvor::win32 {
 namespace {
-
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    return std::string(text.data(), static_cast<size_t>(copied));
-}
 
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window) {

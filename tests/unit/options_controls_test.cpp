@@ -30,7 +30,7 @@ TEST(OptionsSample, FontChooserConfirmedOrCancelled) {
     EXPECT_EQ(rig.platform.fontCalls[0].presetFont.name, "Tahoma");
     EXPECT_EQ(rig.view.sampleCaption, "Tahoma regular 10 point");
 
-    const FontChoice chosen{"Courier", 14.5, true, false, false, true, 0x0000FF};
+    const FontDescription chosen{"Courier", 14.5, true, false, false, true, 0x0000FF};
     rig.platform.fontAnswer = chosen;
     rig.dialog->SetFontClicked();
     EXPECT_EQ(rig.view.sample, (SampleFont{chosen, 0x203040}));
@@ -101,7 +101,7 @@ TEST(OptionsAbout, ActivationPlacesTheLinksSixtyTwipsAfterTheirLeadIn) {
 
 TEST(OptionsAbout, HiddenClickTogglesTheCommandLineAcrossActivations) {
     OptionsRig rig;
-    rig.Loaded(kPlatformNt, "/c:4242");
+    rig.Loaded(WindowsFamily::Nt, "/c:4242");
     const auto eegg = [&] { return rig.view.labels[OptionsLabel::EEgg].caption; };
     rig.dialog->ImageMouseDown(kLeftButton, kCtrlKey | kAltKey);
     rig.dialog->ImageMouseDown(2, kShiftKey | kCtrlKey | kAltKey);

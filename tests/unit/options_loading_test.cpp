@@ -15,7 +15,7 @@ TEST(OptionsLoading, FillsTheControlsOnTheNtFamily) {
     rig.settings.MoveEBRandom = 7;
     rig.settings.TimeFormat = 1;
     rig.SetDefaultSaver("SomeOther.scr");
-    ASSERT_TRUE(rig.Loaded(kPlatformNt).ParentWindow() == 0);
+    ASSERT_TRUE(rig.Loaded(WindowsFamily::Nt).ParentWindow() == 0);
 
     EXPECT_EQ(rig.view.caption, "Kelvor Screen Saver Setup");
     EXPECT_EQ(rig.view.labels[OptionsLabel::AppName].caption, "Kelvor Screen Saver");
@@ -53,7 +53,7 @@ TEST(OptionsLoading, Fills9xMouseBoxesAndDisablesTheDefaultSaverBox) {
     rig.settings.MouseSettings = 2;
     rig.settings.MoveOption = 4;
     rig.SetDefaultSaver("kelvor.scr");
-    rig.Loaded(1);
+    rig.Loaded(WindowsFamily::Win9x);
 
     EXPECT_TRUE(rig.view.IsChecked(DisplayCheck(7)));
     EXPECT_TRUE(rig.view.descriptionEnabled);
@@ -80,13 +80,13 @@ TEST(OptionsLoading, TicksTheDefaultSaverBoxOnlyForTheBareFileNameInAnyCase) {
     for (const auto& [stored, ticked] : cases) {
         OptionsRig rig;
         rig.SetDefaultSaver(stored);
-        rig.Loaded(kPlatformNt);
+        rig.Loaded(WindowsFamily::Nt);
         EXPECT_EQ(rig.view.IsChecked(OptionsCheck::SetAsDefault), ticked) << stored;
         EXPECT_EQ(rig.dialog->WasDefaultSaver(), ticked) << stored;
         EXPECT_EQ(rig.dialog->PrevDefaultSaver(), stored);
     }
     OptionsRig missing;
-    missing.Loaded(kPlatformNt);
+    missing.Loaded(WindowsFamily::Nt);
     EXPECT_FALSE(missing.view.IsChecked(OptionsCheck::SetAsDefault));
     EXPECT_EQ(missing.dialog->PrevDefaultSaver(), "");
     EXPECT_EQ(missing.registry.OpenHandleCount(), 0u);
@@ -97,7 +97,7 @@ TEST(OptionsLoading, AValueNoControlCanTakeEndsWithTheCriticalError) {
         OptionsRig rig;
         rig.settings.MoveOption = moveOption;
         const WindowId parent = rig.platform.AddWindow("Display Properties", {0, 0, 400, 300});
-        EXPECT_FALSE(rig.Make(kPlatformNt, "/c").Load());
+        EXPECT_FALSE(rig.Make(WindowsFamily::Nt, "/c").Load());
         ASSERT_EQ(rig.view.messages.size(), 1u);
         EXPECT_EQ(rig.view.messages[0].text,
                   "Critical Error encountered while loading Options form: \rInvalid property value [380]");
@@ -125,7 +125,7 @@ TEST(OptionsLoading, AValueNoControlCanTakeEndsWithTheCriticalError) {
 TEST(OptionsPlacement, ConfigureStartSitsOverDisplayPropertiesAndDisablesItUntilUnload) {
     OptionsRig rig;
     const WindowId parent = rig.platform.AddWindow("Display Properties", {100, 50, 500, 450});
-    rig.Loaded(kPlatformNt, "/c:1234");
+    rig.Loaded(WindowsFamily::Nt, "/c:1234");
     EXPECT_EQ(rig.dialog->ParentWindow(), parent);
     EXPECT_FALSE(rig.platform.windows[parent].enabled);
     // 400 x 400 pixels at 15 twips: left = 1500 + (6000 - 6000) / 2, top = 750 + (6000 - 5000) / 2.
@@ -139,7 +139,7 @@ TEST(OptionsPlacement, ConfigureStartSitsOverDisplayPropertiesAndDisablesItUntil
     // No "/C": the screen's centre, and the window is left alone.
     OptionsRig plain;
     plain.platform.AddWindow("Display Properties", {100, 50, 500, 450});
-    plain.Loaded(kPlatformNt, "");
+    plain.Loaded(WindowsFamily::Nt, "");
     EXPECT_EQ(plain.dialog->ParentWindow(), 0u);
     EXPECT_EQ(plain.view.dialog.left, (15360 - 6000) / 2.0);
     EXPECT_EQ(plain.view.dialog.top, (11520 - 5000) / 2.0);
@@ -147,7 +147,7 @@ TEST(OptionsPlacement, ConfigureStartSitsOverDisplayPropertiesAndDisablesItUntil
     EXPECT_TRUE(plain.platform.enableCalls.empty());
 
     OptionsRig alone;  // "/C" without the window
-    alone.Loaded(kPlatformNt, "/C");
+    alone.Loaded(WindowsFamily::Nt, "/C");
     EXPECT_EQ(alone.view.dialog.left, (15360 - 6000) / 2.0);
     EXPECT_TRUE(alone.platform.enableCalls.empty());
 }
@@ -172,7 +172,7 @@ TEST(OptionsPlacement, CentreOverWindowKeepsTheDialogOnTheScreen) {
     OptionsRig rig;  // a window whose rectangle cannot be read: centred on the screen instead
     const WindowId parent = rig.platform.AddWindow("Display Properties", {0, 0, 10, 10});
     rig.platform.windows[parent].rectReadable = false;
-    rig.Loaded(kPlatformNt, "/c");
+    rig.Loaded(WindowsFamily::Nt, "/c");
     EXPECT_EQ(rig.view.dialog.left, (15360 - 6000) / 2.0);
     const int moves = rig.view.moves;
     rig.dialog->CentreOverWindow(0);

@@ -168,7 +168,7 @@ TEST(PasswordServicesOnWine, FactoryChoosesTheProgramsOwnServices) {
     // Wine has no password.cpl, though its mpr exports the change service.
     EXPECT_EQ(SystemPasswordServices::Load(), nullptr);
     const LoadedModule mpr("mpr.dll");
-    EXPECT_NE(mpr.Find<SystemPasswordServices::ChangeFunction>("PwdChangePasswordA"), nullptr);
+    EXPECT_NE(mpr.Find(api::PwdChangePassword), nullptr);
 
     WinRegistry registry;
     const std::unique_ptr<PasswordServices> services = CreatePasswordServices(registry);
