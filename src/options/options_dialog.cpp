@@ -12,14 +12,13 @@
 #include "options/default_saver.h"
 #include "options/dialog_placement.h"
 #include "options/font_sample.h"
+#include "options/options_layout.h"
 
 namespace kelvor {
 namespace {
 
 constexpr std::array<const char*, 5> kMovementNames = {"Random Jumping", "Random Sliding", "Bounce Off Sides",
                                                        "Random Path", "Stationary in Centre"};
-constexpr int kSliderMin = 0;
-constexpr int kSliderMax = 10;
 // Where the selected animation type's panel sits inside the "Animation Type" frame.
 constexpr double kMovePanelLeft = 600;
 constexpr double kMovePanelTop = 1440;
@@ -66,9 +65,9 @@ void OptionsDialog::LoadSteps() {
     ShowSampleFont();
 
     for (int i = 0; i < kDisplayCheckCount; ++i)
-        view_.SetChecked(DisplayCheck(i), (settings_.DisplayItems & (1 << i)) != 0);
+        view_.SetChecked(DisplayCheck(i), (settings_.DisplayItems & kDisplayItems[i].bit) != 0);
     view_.SetDescriptionText(settings_.Descr);
-    DisplayBoxClicked(7);
+    DisplayBoxClicked(kDescriptionBox);
     view_.SetChecked(OptionsCheck::Mouse0, (settings_.MouseSettings & kIgnoreMouseMoves) != 0);
     view_.SetChecked(OptionsCheck::Mouse1, (settings_.MouseSettings & kIgnoreMouseClicks) != 0);
 
@@ -165,7 +164,7 @@ void OptionsDialog::ApplyControls() {
     ContinueOnError([&] {
         int items = 0;
         for (int i = 0; i < kDisplayCheckCount; ++i)
-            if (view_.IsChecked(DisplayCheck(i))) items |= 1 << i;
+            if (view_.IsChecked(DisplayCheck(i))) items |= kDisplayItems[i].bit;
         settings_.DisplayItems = NarrowToByte(items);
     });
     ContinueOnError([&] {
@@ -240,8 +239,8 @@ void OptionsDialog::MovementSelected() {
 void OptionsDialog::SliderChanged() { view_.SetSliderTooltip(std::to_string(view_.SliderPosition())); }
 
 void OptionsDialog::DisplayBoxClicked(int index) {
-    if (index != 7) return;
-    if (view_.IsChecked(DisplayCheck(7)))
+    if (index != kDescriptionBox) return;
+    if (view_.IsChecked(DisplayCheck(kDescriptionBox)))
         view_.SetDescriptionEnabled(true, SystemColour::WindowBackground);
     else
         view_.SetDescriptionEnabled(false, SystemColour::ButtonFace);

@@ -3,8 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cctype>
-#include <cstring>
 
 #include "win32/dialog_template.h"
 #include "win32/error_barrier.h"
@@ -14,8 +12,6 @@
 
 namespace kelvor::win32 {
 namespace {
-
-constexpr char kTabAccessKeys[] = "dnoa";  // "&Display", "A&nimation", "&Other", "&About"
 
 // The tab strip, the slider and the tooltips; comctl32 before 4.70 has only the older call.
 void RegisterCommonControls() {
@@ -49,7 +45,7 @@ bool OptionsWindow::Create() {
     // Fixed dialog frame, caption with a close box and no minimise or maximise box, Tahoma 8; the
     // controls are made at WM_INITDIALOG.
     const DialogTemplate layout("", DS_MODALFRAME | DS_3DLOOK | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0,
-                                kOptionsDialogWidth, kOptionsDialogHeight, "Tahoma");
+                                kOptionsDialogWidth, kOptionsDialogHeight, kOptionsDialogFont);
     // No owner: the dialog stands on its own, with its own taskbar button.
     const HWND dialog = CreateDialogIndirectParamA(instance_, layout.Get(), nullptr, DialogProcedureOf<OptionsWindow>,
                                                    reinterpret_cast<LPARAM>(this));
@@ -181,10 +177,9 @@ bool OptionsWindow::TranslateKeyboard(const MSG& message) {
     if (!open_ || (message.hwnd != controls_.dialog && !IsChild(controls_.dialog, message.hwnd))) return false;
     const int current = static_cast<int>(SendMessageA(controls_.tab, TCM_GETCURSEL, 0, 0));
     if (message.message == WM_SYSCHAR) {
-        const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(message.wParam)));
-        const char* found = key != 0 ? std::strchr(kTabAccessKeys, key) : nullptr;
-        if (found == nullptr) return false;
-        SelectPage(static_cast<int>(found - kTabAccessKeys));
+        const int page = PageOfAccessKey(static_cast<char>(message.wParam));
+        if (page < 0) return false;
+        SelectPage(page);
         SetFocus(controls_.tab);
         return true;
     }

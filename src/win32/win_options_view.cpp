@@ -59,11 +59,7 @@ HWND WinOptionsView::Label(OptionsLabel label) const {
 }
 
 void WinOptionsView::SetLabelCaption(OptionsLabel label, const std::string& caption) {
-    const HWND window = Label(label);
-    SetWindowTextA(window, caption.c_str());
-    if (label == OptionsLabel::Visit || label == OptionsLabel::Website || label == OptionsLabel::Copyright ||
-        label == OptionsLabel::Email)
-        FitLabelToText(window);
+    SetControlCaption(controls_, GetDlgCtrlID(Label(label)), caption.c_str());
 }
 
 double WinOptionsView::LabelLeft(OptionsLabel label) { return RectInParent(Label(label)).left * TwipsPerPixelX(); }
