@@ -51,8 +51,8 @@ bool OptionsDialog::Load() {
 
 void OptionsDialog::LoadSteps() {
     view_.SetDialogCaption(std::string(kApplicationTitle) + " Setup");
-    view_.SetLabelCaption(OptionsLabel::AppName, kApplicationTitle);
-    view_.SetLabelCaption(OptionsLabel::Version, "version " + std::to_string(kVersionMajor) + "." +
+    view_.SetLabelCaption(kIdAppName, kApplicationTitle);
+    view_.SetLabelCaption(kIdVersion, "version " + std::to_string(kVersionMajor) + "." +
                                                      std::to_string(kVersionMinor) + " rev " +
                                                      std::to_string(kVersionRevision) + "  (" + kBuildDate + ")");
     PlaceDialog();
@@ -68,8 +68,8 @@ void OptionsDialog::LoadSteps() {
         view_.SetChecked(DisplayCheck(i), (settings_.DisplayItems & kDisplayItems[i].bit) != 0);
     view_.SetDescriptionText(settings_.Descr);
     DisplayBoxClicked(kDescriptionBox);
-    view_.SetChecked(OptionsCheck::Mouse0, (settings_.MouseSettings & kIgnoreMouseMoves) != 0);
-    view_.SetChecked(OptionsCheck::Mouse1, (settings_.MouseSettings & kIgnoreMouseClicks) != 0);
+    view_.SetChecked(MouseCheck(0), (settings_.MouseSettings & kIgnoreMouseMoves) != 0);
+    view_.SetChecked(MouseCheck(1), (settings_.MouseSettings & kIgnoreMouseClicks) != 0);
 
     for (const char* name : kMovementNames) view_.AddMovementItem(name);
     // The list takes no index beyond its entries; -1 leaves it without a selection.
@@ -88,17 +88,17 @@ void OptionsDialog::LoadSteps() {
         prevDefaultSaver_ = state.saver;
         wasDefaultSaver_ = state.isThisSaver;
     }
-    view_.SetChecked(OptionsCheck::SetAsDefault, wasDefaultSaver_);
+    view_.SetChecked(kIdSetAsDefault, wasDefaultSaver_);
     if (family_ == WindowsFamily::Nt) {
         for (int i = 0; i < kMouseCheckCount; ++i) {
             view_.SetChecked(MouseCheck(i), false);
             view_.SetCheckEnabled(MouseCheck(i), false);
         }
     } else {
-        view_.SetChecked(OptionsCheck::SetAsDefault, false);
-        view_.SetCheckEnabled(OptionsCheck::SetAsDefault, false);
+        view_.SetChecked(kIdSetAsDefault, false);
+        view_.SetCheckEnabled(kIdSetAsDefault, false);
     }
-    view_.SetChecked(OptionsCheck::Time24Hour, (settings_.TimeFormat & kTime24Hour) != 0);
+    view_.SetChecked(kId24Hour, (settings_.TimeFormat & kTime24Hour) != 0);
 }
 
 void OptionsDialog::PlaceDialog() {
@@ -171,17 +171,17 @@ void OptionsDialog::ApplyControls() {
         settings_.Descr = (settings_.DisplayItems & kShowDescription) != 0 ? view_.DescriptionText() : "";
     });
     ContinueOnError([&] {
-        settings_.MouseSettings = NarrowToByte((view_.IsChecked(OptionsCheck::Mouse0) ? kIgnoreMouseMoves : 0) |
-                                               (view_.IsChecked(OptionsCheck::Mouse1) ? kIgnoreMouseClicks : 0));
+        settings_.MouseSettings = NarrowToByte((view_.IsChecked(MouseCheck(0)) ? kIgnoreMouseMoves : 0) |
+                                               (view_.IsChecked(MouseCheck(1)) ? kIgnoreMouseClicks : 0));
     });
     ContinueOnError([&] { settings_.MoveOption = NarrowToInt16(view_.SelectedMovement()); });
     ContinueOnError([&] { settings_.MoveEBRandom = NarrowToInt16(view_.SliderPosition()); });
-    ContinueOnError([&] { settings_.TimeFormat = view_.IsChecked(OptionsCheck::Time24Hour) ? kTime24Hour : 0; });
+    ContinueOnError([&] { settings_.TimeFormat = view_.IsChecked(kId24Hour) ? kTime24Hour : 0; });
 }
 
 bool OptionsDialog::ApplyDefaultSaver() {
     if (family_ != WindowsFamily::Nt) return true;
-    const bool ticked = view_.IsChecked(OptionsCheck::SetAsDefault);
+    const bool ticked = view_.IsChecked(kIdSetAsDefault);
     if (ticked == wasDefaultSaver_) return true;
     const bool written = ticked ? TakeDefaultSaverRole(registry_, prevDefaultSaver_)
                                 : GiveBackDefaultSaverRole(registry_, prevDefaultSaver_);

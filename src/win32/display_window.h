@@ -10,7 +10,7 @@
 
 #include "display/block_surface.h"
 #include "host/main_window.h"
-#include "win32/gdi_objects.h"
+#include "win32/gdi_scopes.h"
 
 namespace kelvor {
 class InfoBlock;

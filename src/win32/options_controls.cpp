@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "win32/gdi_objects.h"
+#include "win32/gdi_scopes.h"
 #include "win32/resources/resource_ids.h"
 #include "win32/window_text.h"
 

@@ -31,6 +31,23 @@ int ShiftState() {
 
 }  // namespace
 
+int RunOptionsDialog(HINSTANCE instance, SaverSettings& settings, WindowsFamily family, Registry& registry,
+                     const std::string& commandLine) {
+    OptionsWindow window(instance, settings, family, registry, commandLine);
+    if (!window.Create()) return 0;
+    MSG message{};
+    while (window.IsOpen()) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        // The program was asked to quit, by an untrapped error among others: its code is the exit code.
+        if (got == 0) return static_cast<int>(message.wParam);
+        if (got < 0) break;
+        if (window.TranslateKeyboard(message) || IsDialogMessageA(window.Handle(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
 OptionsWindow::OptionsWindow(HINSTANCE instance, SaverSettings& settings, WindowsFamily family, Registry& registry,
                              std::string commandLine)
     : instance_(instance), view_(controls_),

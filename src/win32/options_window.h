@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "common/windows_family.h"
 #include "options/options_dialog.h"
 #include "settings/registry.h"
 #include "settings/saver_settings.h"
@@ -14,6 +15,14 @@
 #include "win32/win_options_view.h"
 
 namespace kelvor::win32 {
+
+// The options mode ("/C" or no switch): shows the options dialog for the loaded `settings`
+// (modeless, no owner) and runs its messages until it closes, by OK, Cancel, the close box or a
+// failed load. `family` decides the options of the NT family; `commandLine` is the arguments only.
+// OK changes `settings` and writes them through `registry`. Returns the program's exit code: 0, or
+// the code of a quit request, such as the 1 of an untrapped error.
+int RunOptionsDialog(HINSTANCE instance, SaverSettings& settings, WindowsFamily family, Registry& registry,
+                     const std::string& commandLine);
 
 class OptionsWindow {
 public:

@@ -2,7 +2,7 @@
 // The network interface table from iphlpapi, looked up at run time: systems without it (Windows 95
 // and NT 4 without the IP helper) answer as if the table were not supported.
 
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 #include "win32/loaded_module.h"
 
 namespace kelvor::win32 {

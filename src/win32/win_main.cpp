@@ -4,7 +4,7 @@
 #include "host/main_form.h"
 #include "win32/display_window.h"
 #include "win32/error_barrier.h"
-#include "win32/options_dialog.h"
+#include "win32/options_window.h"
 #include "win32/win_saver_platform.h"
 
 namespace {

@@ -17,7 +17,7 @@ TEST(OptionsOk, CopiesEveryControlIntoTheSettingsAndSavesThem) {
     rig.view.checked[MouseCheck(1)] = true;
     rig.view.selectedMovement = 3;
     rig.view.slider = 10;
-    rig.view.checked[OptionsCheck::Time24Hour] = true;
+    rig.view.checked[kId24Hour] = true;
     rig.dialog->OkClicked();
 
     EXPECT_EQ(rig.settings.FontName, "Tahoma");
@@ -60,7 +60,7 @@ TEST(OptionsOk, TakesAndGivesBackTheAllUsersDefaultSaver) {
     rig.SetDefaultSaver("ssstars.scr");
     rig.Loaded(WindowsFamily::Nt);
     rig.registry.ClearCalls();
-    rig.view.checked[OptionsCheck::SetAsDefault] = true;
+    rig.view.checked[kIdSetAsDefault] = true;
     rig.dialog->OkClicked();
     EXPECT_EQ(rig.OldDefaultSaver(), "ssstars.scr");
     EXPECT_EQ(rig.DefaultSaver(), "kelvor.scr");
@@ -72,7 +72,7 @@ TEST(OptionsOk, TakesAndGivesBackTheAllUsersDefaultSaver) {
     back.SetDefaultSaver("KELVOR.SCR");
     back.registry.SetString(kSettingsRoot, kSettingsSubkey, "oldDefaultSS", "ssstars.scr");
     back.Loaded(WindowsFamily::Nt);
-    back.view.checked[OptionsCheck::SetAsDefault] = false;
+    back.view.checked[kIdSetAsDefault] = false;
     back.dialog->OkClicked();
     EXPECT_EQ(back.DefaultSaver(), "ssstars.scr");
     EXPECT_EQ(back.OldDefaultSaver(), "ssstars.scr");
@@ -81,7 +81,7 @@ TEST(OptionsOk, TakesAndGivesBackTheAllUsersDefaultSaver) {
     OptionsRig fallback;  // nothing kept to give back
     fallback.SetDefaultSaver("kelvor.scr");
     fallback.Loaded(WindowsFamily::Nt);
-    fallback.view.checked[OptionsCheck::SetAsDefault] = false;
+    fallback.view.checked[kIdSetAsDefault] = false;
     fallback.dialog->OkClicked();
     EXPECT_EQ(fallback.DefaultSaver(), "Logon.scr");
     EXPECT_EQ(fallback.dialog->PrevDefaultSaver(), "Logon.scr");
@@ -91,7 +91,7 @@ TEST(OptionsOk, TakesAndGivesBackTheAllUsersDefaultSaver) {
 TEST(OptionsOk, AnEmptyOldSaverIsKeptAndGivenBackEmpty) {
     OptionsRig rig;  // the default user had no saver at all
     rig.Loaded(WindowsFamily::Nt);
-    rig.view.checked[OptionsCheck::SetAsDefault] = true;
+    rig.view.checked[kIdSetAsDefault] = true;
     rig.dialog->OkClicked();
     EXPECT_EQ(rig.OldDefaultSaver(), "");
     EXPECT_EQ(rig.DefaultSaver(), "kelvor.scr");
@@ -99,8 +99,8 @@ TEST(OptionsOk, AnEmptyOldSaverIsKeptAndGivenBackEmpty) {
     OptionsRig later;  // the next run gives the role back: the empty value is read successfully
     later.registry = rig.registry;
     later.Loaded(WindowsFamily::Nt);
-    EXPECT_TRUE(later.view.IsChecked(OptionsCheck::SetAsDefault));
-    later.view.checked[OptionsCheck::SetAsDefault] = false;
+    EXPECT_TRUE(later.view.IsChecked(kIdSetAsDefault));
+    later.view.checked[kIdSetAsDefault] = false;
     later.dialog->OkClicked();
     EXPECT_EQ(later.DefaultSaver(), "");
 }
@@ -119,7 +119,7 @@ TEST(OptionsOk, LeavesTheDefaultSaverAloneWhenTheBoxDidNotChangeOrOn9x) {
     }
     OptionsRig old;
     old.Loaded(WindowsFamily::Win9x);
-    old.view.checked[OptionsCheck::SetAsDefault] = true;  // cannot happen through the disabled box
+    old.view.checked[kIdSetAsDefault] = true;  // cannot happen through the disabled box
     old.dialog->OkClicked();
     EXPECT_FALSE(old.registry.KeyExists(kUsers, kDesktop));
 }
@@ -141,7 +141,7 @@ TEST(OptionsOk, SaysSoWhenTheSettingsCouldNotBeWrittenAndStillCloses) {
     OptionsRig noRights;  // a standard user: the default user's key is out of reach
     noRights.Loaded(WindowsFamily::Nt);
     noRights.registry.SetReadOnly(kUsers, true);
-    noRights.view.checked[OptionsCheck::SetAsDefault] = true;
+    noRights.view.checked[kIdSetAsDefault] = true;
     noRights.dialog->OkClicked();
     ASSERT_EQ(noRights.view.messages.size(), 1u);
     EXPECT_NE(noRights.view.messages[0].text.find("default screen saver for all users could not be changed"),
@@ -158,7 +158,7 @@ TEST(OptionsCancel, ChangesNothing) {
     rig.platform.fontAnswer = FontDescription{"Courier", 20, true, true, false, false, 0xFF};
     rig.dialog->SetFontClicked();
     rig.view.checked[DisplayCheck(0)] = false;
-    rig.view.checked[OptionsCheck::SetAsDefault] = false;
+    rig.view.checked[kIdSetAsDefault] = false;
     rig.registry.ClearCalls();
     rig.dialog->CancelClicked();
     EXPECT_EQ(rig.settings, before);

@@ -18,8 +18,8 @@ TEST(OptionsLoading, FillsTheControlsOnTheNtFamily) {
     ASSERT_TRUE(rig.Loaded(WindowsFamily::Nt).ParentWindow() == 0);
 
     EXPECT_EQ(rig.view.caption, "Kelvor Screen Saver Setup");
-    EXPECT_EQ(rig.view.labels[OptionsLabel::AppName].caption, "Kelvor Screen Saver");
-    EXPECT_EQ(rig.view.labels[OptionsLabel::Version].caption, "version 1.4 rev 5  (14 January 2004)");
+    EXPECT_EQ(rig.view.labels[kIdAppName].caption, "Kelvor Screen Saver");
+    EXPECT_EQ(rig.view.labels[kIdVersion].caption, "version 1.4 rev 5  (14 January 2004)");
     for (int i = 0; i < 7; ++i) EXPECT_TRUE(rig.view.IsChecked(DisplayCheck(i))) << i;
     EXPECT_FALSE(rig.view.IsChecked(DisplayCheck(7)));
     EXPECT_EQ(rig.view.description, "kept");
@@ -38,9 +38,9 @@ TEST(OptionsLoading, FillsTheControlsOnTheNtFamily) {
     EXPECT_EQ(rig.view.panels[2].top, 1440);
     EXPECT_EQ(rig.view.slider, 7);
     EXPECT_EQ(rig.view.sliderTooltip, "7");
-    EXPECT_TRUE(rig.view.IsChecked(OptionsCheck::Time24Hour));
-    EXPECT_FALSE(rig.view.IsChecked(OptionsCheck::SetAsDefault));
-    EXPECT_TRUE(rig.view.IsCheckEnabled(OptionsCheck::SetAsDefault));
+    EXPECT_TRUE(rig.view.IsChecked(kId24Hour));
+    EXPECT_FALSE(rig.view.IsChecked(kIdSetAsDefault));
+    EXPECT_TRUE(rig.view.IsCheckEnabled(kIdSetAsDefault));
     EXPECT_EQ(rig.dialog->PrevDefaultSaver(), "SomeOther.scr");
     EXPECT_EQ(rig.view.sample, (SampleFont{{"Verdana", 10, false, false, false, false, 16777215}, 0}));
     EXPECT_TRUE(rig.view.messages.empty());
@@ -62,8 +62,8 @@ TEST(OptionsLoading, Fills9xMouseBoxesAndDisablesTheDefaultSaverBox) {
     EXPECT_TRUE(rig.view.IsChecked(MouseCheck(1)));
     EXPECT_TRUE(rig.view.IsCheckEnabled(MouseCheck(1)));
     // The default saver is an NT matter: the registry is not even read for it.
-    EXPECT_FALSE(rig.view.IsChecked(OptionsCheck::SetAsDefault));
-    EXPECT_FALSE(rig.view.IsCheckEnabled(OptionsCheck::SetAsDefault));
+    EXPECT_FALSE(rig.view.IsChecked(kIdSetAsDefault));
+    EXPECT_FALSE(rig.view.IsCheckEnabled(kIdSetAsDefault));
     EXPECT_FALSE(rig.dialog->WasDefaultSaver());
     EXPECT_EQ(rig.dialog->PrevDefaultSaver(), "");
     EXPECT_EQ(rig.registry.AccessCount(), 0u);
@@ -81,13 +81,13 @@ TEST(OptionsLoading, TicksTheDefaultSaverBoxOnlyForTheBareFileNameInAnyCase) {
         OptionsRig rig;
         rig.SetDefaultSaver(stored);
         rig.Loaded(WindowsFamily::Nt);
-        EXPECT_EQ(rig.view.IsChecked(OptionsCheck::SetAsDefault), ticked) << stored;
+        EXPECT_EQ(rig.view.IsChecked(kIdSetAsDefault), ticked) << stored;
         EXPECT_EQ(rig.dialog->WasDefaultSaver(), ticked) << stored;
         EXPECT_EQ(rig.dialog->PrevDefaultSaver(), stored);
     }
     OptionsRig missing;
     missing.Loaded(WindowsFamily::Nt);
-    EXPECT_FALSE(missing.view.IsChecked(OptionsCheck::SetAsDefault));
+    EXPECT_FALSE(missing.view.IsChecked(kIdSetAsDefault));
     EXPECT_EQ(missing.dialog->PrevDefaultSaver(), "");
     EXPECT_EQ(missing.registry.OpenHandleCount(), 0u);
 }

@@ -9,7 +9,7 @@
 #include "display/info_block.h"
 #include "host/main_form.h"
 #include "win32/display_window.h"
-#include "win32/gdi_objects.h"
+#include "win32/gdi_scopes.h"
 #include "win32/win_saver_platform.h"
 
 namespace kelvor::win32 {

@@ -11,7 +11,6 @@
 
 #include "settings/registry_helpers.h"
 #include "settings/saver_settings.h"
-#include "win32/options_dialog.h"
 #include "win32/options_window.h"
 #include "win32/resources/options_resource_ids.h"
 #include "win32/win_registry.h"

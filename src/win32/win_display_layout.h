@@ -9,9 +9,9 @@
 
 namespace kelvor::win32 {
 
-class SystemDisplayLayout final : public DisplayLayout {
+class WinDisplayLayout final : public DisplayLayout {
 public:
-    SystemDisplayLayout();
+    WinDisplayLayout();
 
     PixelRect DesktopWindowRect() override;
     bool DisplayDeviceAt(uint32_t index, DisplayDevice& device) override;

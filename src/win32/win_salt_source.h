@@ -12,9 +12,9 @@
 
 namespace kelvor::win32 {
 
-class SystemSaltSource final : public SaltSource {
+class WinSaltSource final : public SaltSource {
 public:
-    SystemSaltSource();
+    WinSaltSource();
     std::vector<uint8_t> RandomBytes(size_t count) override;
 
 private:
