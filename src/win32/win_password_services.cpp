@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "win32/password_change_dialog.h"
-#include "win32/password_prompt_dialog.h"
+#include "password/password_forms.h"
+#include "win32/form_dialog.h"
 
 namespace kelvor::win32 {
 
@@ -38,11 +38,13 @@ OwnPasswordServices::OwnPasswordServices(Registry& registry) : store_(registry, 
 
 bool OwnPasswordServices::VerifyScreenSavePassword(intptr_t window) {
     if (store_.State() == StoredPassword::None) return true;
-    return AskForScreenSaverPassword(reinterpret_cast<HWND>(window), store_);
+    PasswordPromptForm prompt(store_, store_.State() != StoredPassword::Unreadable);
+    return RunFormDialog(reinterpret_cast<HWND>(window), prompt);
 }
 
 void OwnPasswordServices::ChangePassword(intptr_t parentWindow) {
-    ChangeScreenSaverPassword(reinterpret_cast<HWND>(parentWindow), store_);
+    PasswordChangeForm change(store_);
+    RunFormDialog(reinterpret_cast<HWND>(parentWindow), change);
 }
 
 }  // namespace kelvor::win32

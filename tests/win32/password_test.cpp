@@ -7,7 +7,7 @@
 
 #include "password/password_store.h"
 #include "password/password_texts.h"
-#include "win32/password_dialog_ids.h"
+#include "password/password_forms.h"
 #include "win32/win_password_services.h"
 #include "win32/win_salt_source.h"
 #include "win32/win_registry.h"
