@@ -135,6 +135,20 @@ void OptionsDialog::Unload() {
     if (parentWindow_ != 0) platform_.EnableWindow(parentWindow_, true);
 }
 
+void OptionsDialog::ControlClicked(int id, int shift) {
+    switch (id) {
+        case kIdOk: OkClicked(); return;
+        case kIdCancel: CancelClicked(); return;
+        case kIdSetFont: SetFontClicked(); return;
+        case kIdSetBgColour: SetBgColourClicked(); return;
+        case kIdWebsite: WebsiteClicked(); return;
+        case kIdEmail: EmailClicked(); return;
+        case kIdImage: ImageMouseDown(kLeftButton, shift); return;
+        default:
+            if (id >= DisplayCheck(0) && id < DisplayCheck(kDisplayCheckCount)) DisplayBoxClicked(id - DisplayCheck(0));
+    }
+}
+
 void OptionsDialog::OkClicked() {
     ApplyControls();
     bool defaultSaverWritten = true;

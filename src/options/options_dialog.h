@@ -40,6 +40,10 @@ public:
     // Each time the dialog becomes the active window.
     void Activate();
 
+    // A click on a control: a button, a check box, a link or the About tab's picture (a left press,
+    // with `shift` the Shift/Ctrl/Alt state). Clicks on other controls change nothing.
+    void ControlClicked(int id, int shift);
+
     void OkClicked();
     // Cancel, Esc and the close box: nothing is kept.
     void CancelClicked();

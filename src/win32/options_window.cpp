@@ -133,36 +133,13 @@ void OptionsWindow::Initialise() {
 }
 
 void OptionsWindow::Command(int id, int code) {
-    switch (id) {
-    case IDOK:
-        if (code == BN_CLICKED) logic_.OkClicked();
-        return;
-    case IDCANCEL:
-        if (code == BN_CLICKED) logic_.CancelClicked();
-        return;
-    case kIdSetFont:
-        if (code == BN_CLICKED) logic_.SetFontClicked();
-        return;
-    case kIdSetBgColour:
-        if (code == BN_CLICKED) logic_.SetBgColourClicked();
-        return;
-    case kIdMovement:
+    if (id == kIdMovement) {
         if (code == CBN_SELCHANGE) logic_.MovementSelected();
         return;
-    case kIdWebsite:
-        if (code == STN_CLICKED) logic_.WebsiteClicked();
-        return;
-    case kIdEmail:
-        if (code == STN_CLICKED) logic_.EmailClicked();
-        return;
-    case kIdImage:
-        // The static reports left presses only; a quick second press arrives as a double click.
-        if (code == STN_CLICKED || code == STN_DBLCLK) logic_.ImageMouseDown(kLeftButton, ShiftState());
-        return;
-    default:
-        if (id >= kIdDisplayFirst && id < kIdDisplayFirst + kDisplayCheckCount && code == BN_CLICKED)
-            logic_.DisplayBoxClicked(id - kIdDisplayFirst);
     }
+    // Buttons and boxes report BN_CLICKED, links and the picture STN_CLICKED (the same code); the
+    // picture reports a quick second press as a double click.
+    if (code == BN_CLICKED || (id == kIdImage && code == STN_DBLCLK)) logic_.ControlClicked(id, ShiftState());
 }
 
 INT_PTR OptionsWindow::PointerFor(HWND under, int hitTest) {
@@ -177,7 +154,8 @@ INT_PTR OptionsWindow::PointerFor(HWND under, int hitTest) {
     };
     const bool surface = under == controls_.dialog || under == controls_.tab || isOneOf(controls_.pages) ||
                          isOneOf(controls_.panels);
-    if (under == controls_.Item(kIdWebsite) || under == controls_.Item(kIdEmail))
+    const ControlDefinition* control = FindOptionsControl(GetDlgCtrlID(under));
+    if (control != nullptr && control->kind == ControlKind::Link)
         logic_.MouseOverLink();
     else if (surface)
         logic_.MouseOverSurface();
