@@ -1,11 +1,14 @@
 #pragma once
-// Every system function that the program looks up at run time instead of importing it, so that
-// kelvor.scr loads on Windows 95 and NT 4 and uses the function only where it exists. This list is
+// Every system function that the program looks up at run time instead of importing it: so that
+// kelvor.scr loads on Windows 95 and NT 4 and uses the function only where it exists, and so that
+// the libraries only the options dialog needs are not loaded by the running saver. This list is
 // also the inventory of what needs a newer Windows than those two: each entry says from which
-// Windows on it is there. The product's import-table test reads the names from here.
+// Windows on it is there ("all" where every one has it). The product's import-table test reads the
+// names from here.
 
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
 #include <wincrypt.h>
 
 #include <type_traits>
@@ -42,9 +45,14 @@ inline constexpr LateBoundApi<HMONITOR WINAPI(POINT, DWORD)> MonitorFromPoint{  
 inline constexpr LateBoundApi<BOOL WINAPI(HMONITOR, LPMONITORINFO)> GetMonitorInfo{  // 98, 2000
     "user32.dll", "GetMonitorInfoA"};
 
-// comctl32
+// The options dialog's libraries: common controls, common dialogs, the shell
+inline constexpr LateBoundApi<void WINAPI()> InitCommonControls{"comctl32.dll", "InitCommonControls"};  // all
 inline constexpr LateBoundApi<BOOL WINAPI(const INITCOMMONCONTROLSEX*)> InitCommonControlsEx{  // comctl32 4.70
     "comctl32.dll", "InitCommonControlsEx"};
+inline constexpr LateBoundApi<BOOL WINAPI(CHOOSEFONTA*)> ChooseFont{"comdlg32.dll", "ChooseFontA"};      // all
+inline constexpr LateBoundApi<BOOL WINAPI(CHOOSECOLORA*)> ChooseColor{"comdlg32.dll", "ChooseColorA"};  // all
+inline constexpr LateBoundApi<HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)> ShellExecute{  // all
+    "shell32.dll", "ShellExecuteA"};
 
 // iphlpapi: the network interface table
 inline constexpr LateBoundApi<DWORD WINAPI(void*, ULONG*, BOOL)> GetIfTable{  // 98, NT 4 SP4

@@ -14,13 +14,12 @@ namespace kelvor::win32 {
 namespace {
 
 // The tab strip, the slider and the tooltips; comctl32 before 4.70 has only the older call.
-void RegisterCommonControls() {
-    const LoadedModule comctl("comctl32.dll");
+void RegisterCommonControls(const LoadedModule& comctl) {
     if (auto* init = comctl.Find(api::InitCommonControlsEx)) {
         INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
         init(&classes);
-    } else {
-        InitCommonControls();
+    } else if (auto* initOlder = comctl.Find(api::InitCommonControls)) {
+        initOlder();
     }
 }
 
@@ -58,7 +57,7 @@ OptionsWindow::~OptionsWindow() {
 }
 
 bool OptionsWindow::Create() {
-    RegisterCommonControls();
+    RegisterCommonControls(comctl32_);
     // Fixed dialog frame, caption with a close box and no minimise or maximise box, Tahoma 8; the
     // controls are made at WM_INITDIALOG.
     const DialogTemplate layout("", DS_MODALFRAME | DS_3DLOOK | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0,

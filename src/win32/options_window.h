@@ -10,6 +10,7 @@
 #include "options/options_dialog.h"
 #include "settings/registry.h"
 #include "settings/saver_settings.h"
+#include "win32/loaded_module.h"
 #include "win32/options_controls.h"
 #include "win32/win_options_platform.h"
 #include "win32/win_options_view.h"
@@ -57,6 +58,8 @@ private:
     void SelectPage(int page);
 
     HINSTANCE instance_;
+    // Loaded while the dialog lives: its tab strip, slider and tooltips are comctl32's.
+    LoadedModule comctl32_{api::InitCommonControls.library};
     OptionsControls controls_;
     WinOptionsView view_;
     WinOptionsPlatform platform_;

@@ -1,5 +1,4 @@
 #include <windows.h>
-#include <commctrl.h>
 
 #include "host/main_form.h"
 #include "win32/display_window.h"
@@ -46,7 +45,6 @@ int Run(HINSTANCE instance, const std::string& commandLine) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    InitCommonControls();
     return static_cast<int>(
         kelvor::win32::Guarded([&] { return static_cast<LRESULT>(Run(instance, commandLine ? commandLine : "")); }, 1));
 }

@@ -18,8 +18,9 @@ NEWER_CALLS = {name for _, name in LATE_BOUND} | {
     "TryEnterCriticalSection", "InitializeCriticalSectionAndSpinCount", "IsDebuggerPresent",
     "GetHandleInformation", "SetProcessDPIAware", "GetProcessHandleCount",
 }
-# Libraries that only late-bound calls use may not be in the import table at all.
-LOOKED_UP_LIBRARIES = {"iphlpapi.dll", "mpr.dll", "password.cpl"}
+# Libraries that only late-bound calls use may not be in the import table at all: the running saver
+# loads none of them unless it needs them.
+LOOKED_UP_LIBRARIES = {library.lower() for library, _ in LATE_BOUND} - {"kernel32.dll", "user32.dll", "advapi32.dll"}
 # Per architecture: the binutils prefix, the object format objdump names and the manifest's name for it.
 ARCHITECTURES = {"32": ("i686-w64-mingw32", "pei-i386", "x86"), "64": ("x86_64-w64-mingw32", "pei-x86-64", "amd64")}
 

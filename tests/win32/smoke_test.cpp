@@ -19,7 +19,11 @@ TEST(LateBoundApis, EveryNameOfTheListIsExportedWhereWineHasTheLibrary) {
     EXPECT_TRUE(Exported(api::EnumDisplaySettingsEx));
     EXPECT_TRUE(Exported(api::MonitorFromPoint));
     EXPECT_TRUE(Exported(api::GetMonitorInfo));
+    EXPECT_TRUE(Exported(api::InitCommonControls));
     EXPECT_TRUE(Exported(api::InitCommonControlsEx));
+    EXPECT_TRUE(Exported(api::ChooseFont));
+    EXPECT_TRUE(Exported(api::ChooseColor));
+    EXPECT_TRUE(Exported(api::ShellExecute));
     EXPECT_TRUE(Exported(api::GetIfTable));
     EXPECT_TRUE(Exported(api::RtlGenRandom));
     EXPECT_TRUE(Exported(api::CryptAcquireContext));
