@@ -18,7 +18,7 @@ NEWER_CALLS = {
     "MonitorFromPoint", "GetMonitorInfoA", "EnumDisplayDevicesA", "EnumDisplaySettingsExA",
     "SetProcessDPIAware", "GetProcessHandleCount", "RtlGenRandom", "SystemFunction036",
 }
-LOOKED_UP_LIBRARIES = {"iphlpapi.dll", "mpr.dll", "password.cpl"}
+LOOKED_UP_LIBRARIES = {"iphlpapi.dll", "mpr.dll", "password.cpl", "ntdll.dll"}
 # Per architecture: the binutils prefix, the object format objdump names and the manifest's name for it.
 ARCHITECTURES = {"32": ("i686-w64-mingw32", "pei-i386", "x86"), "64": ("x86_64-w64-mingw32", "pei-x86-64", "amd64")}
 
