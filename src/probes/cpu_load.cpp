@@ -17,7 +17,6 @@ constexpr int32_t kBufferStep = 4096;
 // Far more than the processor object of any machine needs; stops a source that always asks for
 // more from growing the buffer without end.
 constexpr int32_t kBufferLimit = 1024 * 1024;
-constexpr int32_t kErrSubscriptOutOfRange = 9;
 
 }  // namespace
 

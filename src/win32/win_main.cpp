@@ -4,7 +4,7 @@
 #include "host/main_form.h"
 #include "win32/display_window.h"
 #include "win32/error_barrier.h"
-#include "win32/options_dialog.h"
+#include "win32/options_window.h"
 #include "win32/win_saver_platform.h"
 
 namespace {
@@ -29,13 +29,12 @@ int Run(HINSTANCE instance, const std::string& commandLine) {
     switch (form.Load(commandLine)) {
     case StartMode::FullScreen:
     case StartMode::Preview:
-        window.UseDesktopOrigin(state.Desktop.Left, state.Desktop.Top);
         window.StartTimer();
         return RunMessageLoop();
     case StartMode::Options:
         // The display window unloads first; the program then runs on with the dialog alone.
         window.Destroy();
-        return win32::RunOptionsDialog(instance, state.Settings, state.Os.PlatformId, platform.SystemRegistry(),
+        return win32::RunOptionsDialog(instance, state.Settings, state.Os.Family(), platform.SystemRegistry(),
                                        commandLine);
     case StartMode::Ended:
         break;

@@ -45,7 +45,7 @@ intptr_t WinOptionsPlatform::ShellOpen(const std::string& link) {
 
 int32_t WinOptionsPlatform::LastError() { return static_cast<int32_t>(GetLastError()); }
 
-bool WinOptionsPlatform::PickFont(const std::string& title, uint32_t flags, FontChoice& choice) {
+bool WinOptionsPlatform::PickFont(const std::string& title, uint32_t flags, FontDescription& choice) {
     LOGFONTA face = LogFontOf(choice);
     CHOOSEFONTA dialog{};
     dialog.lStructSize = sizeof(dialog);

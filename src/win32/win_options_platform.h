@@ -20,7 +20,7 @@ public:
     bool GetWindowRect(WindowId window, PixelRect& rect) override;
     intptr_t ShellOpen(const std::string& link) override;
     int32_t LastError() override;
-    bool PickFont(const std::string& title, uint32_t flags, FontChoice& choice) override;
+    bool PickFont(const std::string& title, uint32_t flags, FontDescription& choice) override;
     bool PickColour(const std::string& title, uint32_t flags, int32_t& colour) override;
     void SetWaitPointer(bool waiting) override;
     // True between the two SetWaitPointer calls around a link: the hourglass then stands over

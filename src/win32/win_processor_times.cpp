@@ -11,7 +11,7 @@ constexpr ULONG kSystemProcessorPerformanceInformation = 8;
 }  // namespace
 
 WinProcessorTimes::WinProcessorTimes()
-    : ntdll_("ntdll.dll"), query_(ntdll_.Find<NtQuerySystemInformationFunction>("NtQuerySystemInformation")) {}
+    : ntdll_("ntdll.dll"), query_(ntdll_.Find(api::NtQuerySystemInformation)) {}
 
 int32_t WinProcessorTimes::Query(std::vector<uint8_t>& buffer, uint32_t& size) {
     if (query_ == nullptr) return kProcessorTimesNotSupported;

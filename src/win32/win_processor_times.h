@@ -14,11 +14,8 @@ public:
     int32_t Query(std::vector<uint8_t>& buffer, uint32_t& size) override;
 
 private:
-    using NtQuerySystemInformationFunction = LONG WINAPI(ULONG informationClass, void* information, ULONG length,
-                                                         ULONG* returnLength);
-
     LoadedModule ntdll_;
-    NtQuerySystemInformationFunction* query_;
+    LateBoundPointer<api::NtQuerySystemInformation> query_;
 };
 
 }  // namespace kelvor::win32

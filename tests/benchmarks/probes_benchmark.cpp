@@ -15,7 +15,7 @@
 #include "probes/computer_name.h"
 #include "probes/cpu_load.h"
 #include "probes/interface_table.h"
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 #include "probes/memory_usage.h"
 #include "probes/performance_data.h"
 #include "probes/processor_times.h"
@@ -128,7 +128,7 @@ BENCHMARK(InterfaceTableWalk256);
 void NetworkStatus256(benchmark::State& state) {
     FakeInterfaceTable source;
     source.table = Table(256);
-    CIpHelper helper(source);
+    NetworkActivity helper(source);
     for (auto _ : state) benchmark::DoNotOptimize(helper.Status());
 }
 BENCHMARK(NetworkStatus256);

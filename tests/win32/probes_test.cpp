@@ -13,7 +13,7 @@
 #include "probes/cpu_load.h"
 #include "probes/cpu_load_errors.h"
 #include "probes/interface_table.h"
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 #include "probes/memory_usage.h"
 #include "probes/os_version.h"
 #include "probes/performance_data.h"
@@ -103,7 +103,7 @@ TEST(WinProbes, NetworkLineHasItsFixedForm) {
     EXPECT_GE(rows, 1u);  // the loopback interface at least
     EXPECT_GE(bytes.size(), 4 + rows * 860u);
 
-    CIpHelper helper(table);
+    NetworkActivity helper(table);
     EXPECT_TRUE(Matches(helper.Status(), R"(Network activity: rx: [/\\|]  tx: [/\\|])")) << helper.Status();
 }
 

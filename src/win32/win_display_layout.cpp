@@ -1,4 +1,4 @@
-#include "win32/system_display_layout.h"
+#include "win32/win_display_layout.h"
 
 #include <cstddef>
 
@@ -16,20 +16,20 @@ constexpr DWORD kMonitorDefaultToNull = 0;
 
 }  // namespace
 
-SystemDisplayLayout::SystemDisplayLayout()
+WinDisplayLayout::WinDisplayLayout()
     : user32_("user32.dll"),
-      enumDisplayDevices_(user32_.Find<EnumDisplayDevicesFunction>("EnumDisplayDevicesA")),
-      enumDisplaySettingsEx_(user32_.Find<EnumDisplaySettingsExFunction>("EnumDisplaySettingsExA")),
-      monitorFromPoint_(user32_.Find<MonitorFromPointFunction>("MonitorFromPoint")),
-      getMonitorInfo_(user32_.Find<GetMonitorInfoFunction>("GetMonitorInfoA")) {}
+      enumDisplayDevices_(user32_.Find(api::EnumDisplayDevices)),
+      enumDisplaySettingsEx_(user32_.Find(api::EnumDisplaySettingsEx)),
+      monitorFromPoint_(user32_.Find(api::MonitorFromPoint)),
+      getMonitorInfo_(user32_.Find(api::GetMonitorInfo)) {}
 
-PixelRect SystemDisplayLayout::DesktopWindowRect() {
+PixelRect WinDisplayLayout::DesktopWindowRect() {
     RECT rect{};
     GetWindowRect(GetDesktopWindow(), &rect);
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-bool SystemDisplayLayout::DisplayDeviceAt(uint32_t index, DisplayDevice& device) {
+bool WinDisplayLayout::DisplayDeviceAt(uint32_t index, DisplayDevice& device) {
     if (enumDisplayDevices_ == nullptr) return false;
     DISPLAY_DEVICEA record{};
     record.cb = sizeof(record);
@@ -43,7 +43,7 @@ bool SystemDisplayLayout::DisplayDeviceAt(uint32_t index, DisplayDevice& device)
     return true;
 }
 
-bool SystemDisplayLayout::ReadDisplayMode(const std::string& deviceName, int32_t modeNumber, PixelPoint& position) {
+bool WinDisplayLayout::ReadDisplayMode(const std::string& deviceName, int32_t modeNumber, PixelPoint& position) {
     if (enumDisplaySettingsEx_ == nullptr) return false;
     DEVMODEA record{};
     record.dmSize = kModeRecordSize;
@@ -53,7 +53,7 @@ bool SystemDisplayLayout::ReadDisplayMode(const std::string& deviceName, int32_t
     return read != 0;
 }
 
-bool SystemDisplayLayout::MonitorRectAt(PixelPoint point, PixelRect& monitor) {
+bool WinDisplayLayout::MonitorRectAt(PixelPoint point, PixelRect& monitor) {
     if (monitorFromPoint_ == nullptr || getMonitorInfo_ == nullptr) return false;
     const HMONITOR found = monitorFromPoint_(POINT{point.x, point.y}, kMonitorDefaultToNull);
     if (found == nullptr) return false;

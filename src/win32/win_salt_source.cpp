@@ -1,4 +1,4 @@
-#include "win32/system_salt_source.h"
+#include "win32/win_salt_source.h"
 
 namespace kelvor::win32 {
 namespace {
@@ -11,18 +11,18 @@ void Append(std::vector<uint8_t>& seed, const Value& value) {
 
 }  // namespace
 
-SystemSaltSource::SystemSaltSource()
+WinSaltSource::WinSaltSource()
     : advapi32_("advapi32.dll"),
-      rtlGenRandom_(advapi32_.Find<RtlGenRandomFunction>("SystemFunction036")),
-      cryptAcquireContext_(advapi32_.Find<CryptAcquireContextFunction>("CryptAcquireContextA")),
-      cryptGenRandom_(advapi32_.Find<CryptGenRandomFunction>("CryptGenRandom")),
-      cryptReleaseContext_(advapi32_.Find<CryptReleaseContextFunction>("CryptReleaseContext")) {}
+      rtlGenRandom_(advapi32_.Find(api::RtlGenRandom)),
+      cryptAcquireContext_(advapi32_.Find(api::CryptAcquireContext)),
+      cryptGenRandom_(advapi32_.Find(api::CryptGenRandom)),
+      cryptReleaseContext_(advapi32_.Find(api::CryptReleaseContext)) {}
 
-bool SystemSaltSource::FromRtlGenRandom(std::vector<uint8_t>& bytes) const {
+bool WinSaltSource::FromRtlGenRandom(std::vector<uint8_t>& bytes) const {
     return rtlGenRandom_ != nullptr && rtlGenRandom_(bytes.data(), static_cast<ULONG>(bytes.size())) != FALSE;
 }
 
-bool SystemSaltSource::FromCryptGenRandom(std::vector<uint8_t>& bytes) const {
+bool WinSaltSource::FromCryptGenRandom(std::vector<uint8_t>& bytes) const {
     if (cryptAcquireContext_ == nullptr || cryptGenRandom_ == nullptr || cryptReleaseContext_ == nullptr)
         return false;
     HCRYPTPROV provider = 0;
@@ -32,7 +32,7 @@ bool SystemSaltSource::FromCryptGenRandom(std::vector<uint8_t>& bytes) const {
     return filled;
 }
 
-std::vector<uint8_t> SystemSaltSource::FromClocks(size_t count) {
+std::vector<uint8_t> WinSaltSource::FromClocks(size_t count) {
     std::vector<uint8_t> seed;
     LARGE_INTEGER counter{};
     QueryPerformanceCounter(&counter);
@@ -57,7 +57,7 @@ std::vector<uint8_t> SystemSaltSource::FromClocks(size_t count) {
     return ExpandSeed(seed, count);
 }
 
-std::vector<uint8_t> SystemSaltSource::RandomBytes(size_t count) {
+std::vector<uint8_t> WinSaltSource::RandomBytes(size_t count) {
     std::vector<uint8_t> bytes(count);
     if (count == 0 || FromRtlGenRandom(bytes) || FromCryptGenRandom(bytes)) return bytes;
     return FromClocks(count);

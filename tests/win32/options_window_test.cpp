@@ -11,7 +11,6 @@
 
 #include "settings/registry_helpers.h"
 #include "settings/saver_settings.h"
-#include "win32/options_dialog.h"
 #include "win32/options_window.h"
 #include "win32/resources/options_resource_ids.h"
 #include "win32/win_registry.h"
@@ -70,8 +69,8 @@ protected:
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Kelvor Screen Saver");
     }
 
-    OptionsWindow& Open(int32_t platformId = 2) {
-        window = std::make_unique<OptionsWindow>(GetModuleHandleA(nullptr), settings, platformId, registry, "/c:77");
+    OptionsWindow& Open(WindowsFamily family = WindowsFamily::Nt) {
+        window = std::make_unique<OptionsWindow>(GetModuleHandleA(nullptr), settings, family, registry, "/c:77");
         EXPECT_TRUE(window->Create());
         Pump();
         return *window;
@@ -365,7 +364,7 @@ TEST_F(OptionsDialogWindow, AnUntrappedErrorIsShownAndEndsTheProgramWithTheDispl
         shown = text;
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     });
-    const int exitCode = RunOptionsDialog(GetModuleHandleA(nullptr), settings, 1, failing, "/c");
+    const int exitCode = RunOptionsDialog(GetModuleHandleA(nullptr), settings, WindowsFamily::Win9x, failing, "/c");
     user.join();
 
     EXPECT_EQ(exitCode, 1);

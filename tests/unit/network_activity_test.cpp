@@ -3,7 +3,7 @@
 #include "fakes/fake_interface_table.h"
 #include "fakes/interface_table_builder.h"
 #include "probes/interface_table.h"
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 
 namespace kelvor {
 namespace {
@@ -39,9 +39,9 @@ TEST(InterfaceTable, ATableWhoseRowsDoNotFitCountsAsEmpty) {
     EXPECT_EQ(SumInterfaceOctets(lying).Received, 0);
 }
 
-TEST(CIpHelperStatus, MarksTurnWhileATotalGrowsAndKeepTheirPhaseOverIdleCalls) {
+TEST(NetworkActivityStatus, MarksTurnWhileATotalGrowsAndKeepTheirPhaseOverIdleCalls) {
     FakeInterfaceTable source;
-    CIpHelper helper(source);
+    NetworkActivity helper(source);
     source.table = BuildInterfaceTable({{100, 0}});
     EXPECT_EQ(helper.Status(), Line("/", "|"));
     source.table = BuildInterfaceTable({{150, 0}});
@@ -57,9 +57,9 @@ TEST(CIpHelperStatus, MarksTurnWhileATotalGrowsAndKeepTheirPhaseOverIdleCalls) {
     EXPECT_EQ(helper.BytesSent(), 20);
 }
 
-TEST(CIpHelperStatus, WithoutTheTableTheLineIsQuestionMarksAndAFailedReadCountsAsZero) {
+TEST(NetworkActivityStatus, WithoutTheTableTheLineIsQuestionMarksAndAFailedReadCountsAsZero) {
     FakeInterfaceTable source;
-    CIpHelper helper(source);
+    NetworkActivity helper(source);
     source.table = BuildInterfaceTable({{100, 100}});
     source.sizeStatus = kInterfaceTableNotSupported;
     EXPECT_EQ(helper.Status(), "??");
@@ -82,9 +82,9 @@ TEST(CIpHelperStatus, WithoutTheTableTheLineIsQuestionMarksAndAFailedReadCountsA
     EXPECT_EQ(helper.Status(), Line("\\", "\\"));
 }
 
-TEST(CIpHelperStatus, TheSizeIsAskedOnlyWhenTheTableOutgrowsItsBuffer) {
+TEST(NetworkActivityStatus, TheSizeIsAskedOnlyWhenTheTableOutgrowsItsBuffer) {
     FakeInterfaceTable source;
-    CIpHelper helper(source);
+    NetworkActivity helper(source);
     source.table = BuildInterfaceTable({{10, 10}, {20, 20}});
     for (int call = 0; call < 5; ++call) helper.Status();
     EXPECT_EQ(source.sizeQueries, 1);

@@ -1,4 +1,4 @@
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 
 #include "probes/interface_table.h"
 
@@ -18,7 +18,7 @@ const char* Mark(int32_t total, int32_t last, bool& turn) {
 
 }  // namespace
 
-bool CIpHelper::UpdateByteCounts() {
+bool NetworkActivity::UpdateByteCounts() {
     bytesReceived_ = 0;
     bytesSent_ = 0;
     // The table's size seldom changes: reading into the last buffer first spares the size query
@@ -39,7 +39,7 @@ bool CIpHelper::UpdateByteCounts() {
     return true;
 }
 
-std::string CIpHelper::Status() {
+std::string NetworkActivity::Status() {
     if (!UpdateByteCounts()) return "??";
     const std::string line = std::string("Network activity: rx: ") + Mark(bytesReceived_, lastReceived_, receiveTurn_) +
                              "  tx: " + Mark(bytesSent_, lastSent_, sendTurn_);

@@ -9,9 +9,9 @@
 
 namespace kelvor::win32 {
 
-class SystemDisplayLayout final : public DisplayLayout {
+class WinDisplayLayout final : public DisplayLayout {
 public:
-    SystemDisplayLayout();
+    WinDisplayLayout();
 
     PixelRect DesktopWindowRect() override;
     bool DisplayDeviceAt(uint32_t index, DisplayDevice& device) override;
@@ -19,16 +19,11 @@ public:
     bool MonitorRectAt(PixelPoint point, PixelRect& monitor) override;
 
 private:
-    using EnumDisplayDevicesFunction = BOOL WINAPI(LPCSTR, DWORD, PDISPLAY_DEVICEA, DWORD);
-    using EnumDisplaySettingsExFunction = BOOL WINAPI(LPCSTR, DWORD, DEVMODEA*, DWORD);
-    using MonitorFromPointFunction = HMONITOR WINAPI(POINT, DWORD);
-    using GetMonitorInfoFunction = BOOL WINAPI(HMONITOR, LPMONITORINFO);
-
     LoadedModule user32_;
-    EnumDisplayDevicesFunction* enumDisplayDevices_;
-    EnumDisplaySettingsExFunction* enumDisplaySettingsEx_;
-    MonitorFromPointFunction* monitorFromPoint_;
-    GetMonitorInfoFunction* getMonitorInfo_;
+    LateBoundPointer<api::EnumDisplayDevices> enumDisplayDevices_;
+    LateBoundPointer<api::EnumDisplaySettingsEx> enumDisplaySettingsEx_;
+    LateBoundPointer<api::MonitorFromPoint> monitorFromPoint_;
+    LateBoundPointer<api::GetMonitorInfo> getMonitorInfo_;
 };
 
 }  // namespace kelvor::win32

@@ -23,10 +23,10 @@ public:
     virtual int32_t Read(std::vector<uint8_t>& table) = 0;
 };
 
-class CIpHelper final : public NetworkStatus {
+class NetworkActivity final : public NetworkStatus {
 public:
-    // The source must outlive the helper.
-    explicit CIpHelper(InterfaceTableSource& source) : source_(source) {}
+    // The source must outlive the monitor.
+    explicit NetworkActivity(InterfaceTableSource& source) : source_(source) {}
 
     // Totals of the last refresh.
     int32_t BytesReceived() const { return bytesReceived_; }

@@ -12,27 +12,21 @@
 
 namespace kelvor::win32 {
 
-class SystemSaltSource final : public SaltSource {
+class WinSaltSource final : public SaltSource {
 public:
-    SystemSaltSource();
+    WinSaltSource();
     std::vector<uint8_t> RandomBytes(size_t count) override;
 
 private:
-    using RtlGenRandomFunction = BOOLEAN WINAPI(PVOID buffer, ULONG length);
-    using CryptAcquireContextFunction = BOOL WINAPI(HCRYPTPROV* provider, LPCSTR container, LPCSTR providerName,
-                                                    DWORD providerType, DWORD flags);
-    using CryptGenRandomFunction = BOOL WINAPI(HCRYPTPROV provider, DWORD length, BYTE* buffer);
-    using CryptReleaseContextFunction = BOOL WINAPI(HCRYPTPROV provider, DWORD flags);
-
     bool FromRtlGenRandom(std::vector<uint8_t>& bytes) const;
     bool FromCryptGenRandom(std::vector<uint8_t>& bytes) const;
     std::vector<uint8_t> FromClocks(size_t count);
 
     LoadedModule advapi32_;
-    RtlGenRandomFunction* rtlGenRandom_;
-    CryptAcquireContextFunction* cryptAcquireContext_;
-    CryptGenRandomFunction* cryptGenRandom_;
-    CryptReleaseContextFunction* cryptReleaseContext_;
+    LateBoundPointer<api::RtlGenRandom> rtlGenRandom_;
+    LateBoundPointer<api::CryptAcquireContext> cryptAcquireContext_;
+    LateBoundPointer<api::CryptGenRandom> cryptGenRandom_;
+    LateBoundPointer<api::CryptReleaseContext> cryptReleaseContext_;
     uint32_t fallbackCalls_ = 0;  // keeps two fallback salts of the same instant apart
 };
 

@@ -1,7 +1,7 @@
+#include "host/info_display.h"
+
 #include "animation/timer_interval.h"
 #include "common/date_time_format.h"
-#include "common/rounding.h"
-#include "host/main_form.h"
 
 namespace kelvor {
 
@@ -16,25 +16,25 @@ void StartLine(std::string& text) {
 
 }  // namespace
 
-void MainForm::Tick() {
+void InfoDisplay::Tick() {
     const uint8_t items = state_.Settings.DisplayItems;
     const bool showNetwork = (items & kShowNetwork) != 0;
     if (showNetwork && tickCount_ % 2 == 0) {
         if (!state_.NetworkMonitor) state_.NetworkMonitor = sources_.CreateNetworkMonitor();
-        window_.SetLabelText(InfoLabel::Network, state_.NetworkMonitor->Status());
+        block_.SetText(InfoLabel::Network, state_.NetworkMonitor->Status());
     }
     if (tickCount_ == 0) UpdateInfo();
     tickCount_ = (tickCount_ + 1) % kTicksPerSecond;
-    if (!movers_) movers_.emplace(surface_, *state_.Random, state_.IgnoreMouseMoves, state_.Settings.MoveEBRandom);
-    movers_->MoveByOption(state_.Settings.MoveOption, firstTickDone_ != 0);
-    if (firstTickDone_ == 0) {
-        window_.SetLabelVisible(InfoLabel::Info, true);
-        if (showNetwork) window_.SetLabelVisible(InfoLabel::Network, true);
-        firstTickDone_ = 1;
+    if (!movers_) movers_.emplace(block_, *state_.Random, state_.IgnoreMouseMoves, state_.Settings.MoveEBRandom);
+    movers_->MoveByOption(state_.Settings.MoveOption, firstTickDone_);
+    if (!firstTickDone_) {
+        block_.SetVisible(InfoLabel::Info, true);
+        if (showNetwork) block_.SetVisible(InfoLabel::Network, true);
+        firstTickDone_ = true;
     }
 }
 
-std::string MainForm::ComposeInfoText() {
+std::string InfoDisplay::ComposeInfoText() {
     const SaverSettings& s = state_.Settings;
     const uint8_t items = s.DisplayItems;
     std::string text;
@@ -67,16 +67,10 @@ std::string MainForm::ComposeInfoText() {
     return text.empty() ? ";-)" : text;
 }
 
-void MainForm::UpdateInfo() {
-    window_.SetLabelText(InfoLabel::Info, ComposeInfoText());
-    const float infoWidth = window_.LabelWidth(InfoLabel::Info);
-    const float infoHeight = window_.LabelHeight(InfoLabel::Info);
-    const float networkWidth = window_.LabelWidth(InfoLabel::Network);
-    window_.SetLabelTop(InfoLabel::Network, window_.LabelTop(InfoLabel::Info) + infoHeight);
-    const float width = infoWidth > networkWidth ? infoWidth : networkWidth;
-    const bool networkShown = !window_.LabelText(InfoLabel::Network).empty();
-    window_.SetBlockSize(width, infoHeight + (networkShown ? window_.LabelHeight(InfoLabel::Network) : 0.0f));
-    window_.RepaintNow();
+void InfoDisplay::UpdateInfo() {
+    block_.SetText(InfoLabel::Info, ComposeInfoText());
+    block_.FitToText();
+    block_.RepaintNow();
 }
 
 }  // namespace kelvor
