@@ -89,17 +89,6 @@ void ProcessorTimesRead64(benchmark::State& state) {
 }
 BENCHMARK(ProcessorTimesRead64);
 
-// Hands over the same records on every query, noting nothing.
-class ReplayedProcessorTimes final : public ProcessorTimesSource {
-public:
-    int32_t Query(std::vector<uint8_t>& buffer, uint32_t& size) override {
-        std::copy(records.begin(), records.end(), buffer.begin());
-        size = static_cast<uint32_t>(records.size());
-        return 0;
-    }
-    std::vector<uint8_t> records;
-};
-
 // One sample where the performance data have no processor object (as under Wine): after the first,
 // the kernel's times lead, so each sample is their query, the records read, loads and text.
 void CpuStringFromProcessorTimes(benchmark::State& state) {
@@ -109,9 +98,10 @@ void CpuStringFromProcessorTimes(benchmark::State& state) {
     ReplayedPerformanceData counters;
     counters.data = BuildPerformanceData({}, {});
     FakeKernelStatistic statistic;
-    ReplayedProcessorTimes times;
+    FakeProcessorTimes times;
     CPULoad load(system, system, counters, statistic, times);
     times.records = KernelRecords(processors, 1);
+    times.status = 0;
     load.CPUString();
     times.records = KernelRecords(processors, 2);
     for (auto _ : state) benchmark::DoNotOptimize(load.CPUString());
