@@ -58,6 +58,10 @@ inline constexpr LateBoundApi<HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPC
 inline constexpr LateBoundApi<DWORD WINAPI(void*, ULONG*, BOOL)> GetIfTable{  // 98, NT 4 SP4
     "iphlpapi.dll", "GetIfTable"};
 
+// ntdll: the kernel's per-processor times (the 9x family has no such query)
+inline constexpr LateBoundApi<LONG WINAPI(ULONG, PVOID, ULONG, PULONG)> NtQuerySystemInformation{  // NT 4
+    "ntdll.dll", "NtQuerySystemInformation"};
+
 // advapi32: random numbers for password salts
 inline constexpr LateBoundApi<BOOLEAN WINAPI(PVOID, ULONG)> RtlGenRandom{  // XP
     "advapi32.dll", "SystemFunction036"};

@@ -38,7 +38,7 @@ void WinSaverPlatform::ReadOSVersion(OsCapabilities& os) {
 std::string WinSaverPlatform::ReadComputerName() { return kelvor::ReadComputerName(systemInfo_); }
 
 std::unique_ptr<ProcessorLoadSampler> WinSaverPlatform::CreateCpuSampler() {
-    return std::make_unique<CPULoad>(systemInfo_, systemInfo_, performanceData_, kernelStatistic_);
+    return std::make_unique<CPULoad>(systemInfo_, systemInfo_, performanceData_, kernelStatistic_, processorTimes_);
 }
 
 void WinSaverPlatform::GetDesktopBounds(bool hasMultiMonitor, DesktopBounds& bounds) {

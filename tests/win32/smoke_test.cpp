@@ -30,6 +30,7 @@ TEST(LateBoundApis, EveryNameOfTheListIsExportedWhereWineHasTheLibrary) {
     EXPECT_TRUE(Exported(api::CryptGenRandom));
     EXPECT_TRUE(Exported(api::CryptReleaseContext));
     EXPECT_TRUE(Exported(api::PwdChangePassword));
+    EXPECT_TRUE(Exported(api::NtQuerySystemInformation));
     // Wine has no password.cpl: there the library itself is missing and nothing is found.
     EXPECT_FALSE(LoadedModule(api::VerifyScreenSavePwd.library).Loaded());
     EXPECT_FALSE(Exported(api::VerifyScreenSavePwd));
