@@ -62,7 +62,7 @@ std::string InfoDisplay::ComposeInfoText() {
     }
     if ((items & kShowCpu) != 0) {
         StartLine(text);
-        text += "CPU usage: " + state_.CpuSampler->CPUString();
+        text += "CPU usage: " + state_.CpuSampler->LoadText();
     }
     return text.empty() ? ";-)" : text;
 }
