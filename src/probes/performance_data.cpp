@@ -43,7 +43,7 @@ constexpr uint64_t kBlockByteLength = 0;
 constexpr uint64_t kBlockMinimumSize = 4;
 
 constexpr int64_t kInstanceNumberLimit = int64_t{INT32_MAX} + 1;
-constexpr uint64_t kTicksPerSecond = 10000000;
+constexpr uint64_t kFileTimeUnitsPerSecond = 10000000;  // of 100 ns
 
 [[noreturn]] void RaiseUnreadable() { Raise(ProcessorLoadError::DataUnreadable); }
 
@@ -108,7 +108,7 @@ uint64_t PerformanceData::SampleTime() const {
         RaiseUnreadable();
     const auto days = static_cast<uint64_t>(DaysFromCivil(year, month, day) - DaysFromCivil(1601, 1, 1));
     const uint64_t seconds = days * 86400 + hour * 3600 + minute * 60 + second;
-    return seconds * kTicksPerSecond + uint64_t{millisecond} * (kTicksPerSecond / 1000);
+    return seconds * kFileTimeUnitsPerSecond + uint64_t{millisecond} * (kFileTimeUnitsPerSecond / 1000);
 }
 
 ByteView PerformanceData::FindObject(uint32_t titleIndex) const {
