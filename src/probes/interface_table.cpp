@@ -7,9 +7,11 @@ namespace kelvor {
 namespace {
 
 constexpr uint64_t kFirstRow = 4;
-constexpr uint64_t kRowSize = 860;
-constexpr uint64_t kInOctets = 552;
-constexpr uint64_t kOutOctets = 576;
+using Row = IfRowLayout;
+using Row2 = IfRow2Layout;
+
+// Operational statuses of MIB_IFROW that carry no traffic: not operational, unreachable, disconnected.
+constexpr uint32_t kLastSilentStatus = 2;
 
 int32_t AddUnlessOverflow(int32_t total, int32_t addend) {
     int32_t sum = 0;
@@ -18,18 +20,53 @@ int32_t AddUnlessOverflow(int32_t total, int32_t addend) {
 
 }  // namespace
 
-OctetTotals SumInterfaceOctets(std::span<const uint8_t> table) {
+bool ReadInterfaceRows(std::span<const uint8_t> table, std::vector<InterfaceRow>& rows) {
+    rows.clear();
     const ByteView bytes(table);
-    if (!bytes.Holds(0, kFirstRow)) return {};
-    const uint32_t rows = bytes.U32(0);
-    if (!bytes.Holds(kFirstRow, uint64_t{rows} * kRowSize)) return {};
+    if (!bytes.Holds(0, kFirstRow)) return false;
+    const uint32_t count = bytes.U32(0);
+    const uint64_t end = kFirstRow + uint64_t{count} * Row::kSize;
+    if (!bytes.Holds(kFirstRow, end - kFirstRow)) return false;
+    rows.reserve(count);
+    for (uint64_t row = kFirstRow; row < end; row += Row::kSize)
+        rows.push_back({bytes.U32(row + Row::kIndex), bytes.U32(row + Row::kOperStatus),
+                        bytes.U32(row + Row::kInOctets), bytes.U32(row + Row::kOutOctets)});
+    return true;
+}
 
+OctetTotals SumOctets(std::span<const InterfaceRow> rows) {
     OctetTotals totals;
-    for (uint64_t row = kFirstRow; row < kFirstRow + uint64_t{rows} * kRowSize; row += kRowSize) {
-        totals.Received = AddUnlessOverflow(totals.Received, bytes.I32(row + kInOctets));
-        totals.Sent = AddUnlessOverflow(totals.Sent, bytes.I32(row + kOutOctets));
+    for (const InterfaceRow& row : rows) {
+        totals.Received = AddUnlessOverflow(totals.Received, static_cast<int32_t>(row.Received));
+        totals.Sent = AddUnlessOverflow(totals.Sent, static_cast<int32_t>(row.Sent));
     }
     return totals;
+}
+
+bool CanPassTraffic(uint32_t operStatus) { return operStatus > kLastSilentStatus; }
+
+std::vector<uint8_t> InterfaceEntryFor(InterfaceEntryLayout layout, uint32_t index) {
+    const bool row2 = layout == InterfaceEntryLayout::IfRow2;
+    std::vector<uint8_t> entry(row2 ? Row2::kSize : Row::kSize, 0);
+    const uint64_t at = row2 ? Row2::kIndex : Row::kIndex;
+    for (uint64_t byte = 0; byte < 4; ++byte) entry[at + byte] = static_cast<uint8_t>(index >> (8 * byte));
+    return entry;
+}
+
+std::optional<InterfaceCounters> ReadInterfaceEntry(InterfaceEntryLayout layout, std::span<const uint8_t> entry) {
+    const ByteView bytes(entry);
+    switch (layout) {
+    case InterfaceEntryLayout::IfRow:
+        if (!bytes.Holds(0, Row::kSize)) return std::nullopt;
+        return InterfaceCounters{bytes.U32(Row::kIndex), bytes.U32(Row::kInOctets), bytes.U32(Row::kOutOctets)};
+    case InterfaceEntryLayout::IfRow2:
+        // The 64-bit counters of this record are the same counters as the 32-bit ones of MIB_IFROW.
+        if (!bytes.Holds(0, Row2::kSize)) return std::nullopt;
+        return InterfaceCounters{bytes.U32(Row2::kIndex), bytes.U32(Row2::kInOctets), bytes.U32(Row2::kOutOctets)};
+    case InterfaceEntryLayout::None:
+        break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace kelvor

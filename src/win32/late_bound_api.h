@@ -54,9 +54,11 @@ inline constexpr LateBoundApi<BOOL WINAPI(CHOOSECOLORA*)> ChooseColor{"comdlg32.
 inline constexpr LateBoundApi<HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)> ShellExecute{  // all
     "shell32.dll", "ShellExecuteA"};
 
-// iphlpapi: the network interface table
+// iphlpapi: the network interface table, and one interface's entry (MIB_IFROW, MIB_IF_ROW2)
 inline constexpr LateBoundApi<DWORD WINAPI(void*, ULONG*, BOOL)> GetIfTable{  // 98, NT 4 SP4
     "iphlpapi.dll", "GetIfTable"};
+inline constexpr LateBoundApi<DWORD WINAPI(void*)> GetIfEntry{"iphlpapi.dll", "GetIfEntry"};    // 98, NT 4 SP4
+inline constexpr LateBoundApi<DWORD WINAPI(void*)> GetIfEntry2{"iphlpapi.dll", "GetIfEntry2"};  // Vista
 
 // ntdll: the kernel's per-processor times (the 9x family has no such query)
 inline constexpr LateBoundApi<LONG WINAPI(ULONG, PVOID, ULONG, PULONG)> NtQuerySystemInformation{  // NT 4

@@ -13,14 +13,14 @@ std::vector<uint8_t> BuildInterfaceTable(const std::vector<InterfaceOctets>& row
         const size_t row = 4 + i * kInterfaceRowSize;
         const std::string name = "if" + std::to_string(i);
         for (size_t c = 0; c < name.size(); ++c) table[row + 2 * c] = static_cast<uint8_t>(name[c]);
-        PutU32(table, row + 512, static_cast<uint32_t>(i + 1));  // dwIndex
-        PutU32(table, row + 516, i == 0 ? 24 : 6);               // loopback first, then Ethernet
-        PutU32(table, row + 520, 1500);                          // dwMtu
-        PutU32(table, row + 544, 5);                             // dwOperStatus: operational
-        PutU32(table, row + 552, rows[i].received);              // dwInOctets
-        PutU32(table, row + 556, 0x11111111);                    // dwInUcastPkts
-        PutU32(table, row + 576, rows[i].sent);                  // dwOutOctets
-        PutU32(table, row + 580, 0x22222222);                    // dwOutUcastPkts
+        PutU32(table, row + IfRowLayout::kIndex, rows[i].index != 0 ? rows[i].index : static_cast<uint32_t>(i + 1));
+        PutU32(table, row + 516, i == 0 ? 24 : 6);  // dwType: loopback first, then Ethernet
+        PutU32(table, row + 520, 1500);             // dwMtu
+        PutU32(table, row + IfRowLayout::kOperStatus, rows[i].operStatus);
+        PutU32(table, row + IfRowLayout::kInOctets, rows[i].received);
+        PutU32(table, row + 556, 0x11111111);  // dwInUcastPkts
+        PutU32(table, row + IfRowLayout::kOutOctets, rows[i].sent);
+        PutU32(table, row + 580, 0x22222222);  // dwOutUcastPkts
     }
     return table;
 }

@@ -41,15 +41,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> table =
         data[0] % 2 == 0 ? std::vector<uint8_t>(data + 1, data + size) : AlteredTable(data + 1, size - 1);
 
-    const OctetTotals totals = SumInterfaceOctets(table);
-    // A table that does not hold all its rows must count as empty.
-    const uint64_t rows = table.size() >= 4 ? U32At(table.data()) : 0;
-    if (4 + rows * kInterfaceRowSize > table.size() && (totals.Received != 0 || totals.Sent != 0)) std::abort();
+    std::vector<InterfaceRow> rows;
+    const bool read = ReadInterfaceRows(table, rows);
+    // A table that does not hold all its rows must count as empty; one that does gives them all.
+    const uint64_t count = table.size() >= 4 ? U32At(table.data()) : 0;
+    const bool fits = table.size() >= 4 && 4 + count * kInterfaceRowSize <= table.size();
+    if (read != fits || rows.size() != (fits ? count : 0)) std::abort();
 
-    FakeInterfaceTable source;
-    source.table = table;
-    NetworkActivity helper(source);
-    helper.Status();
-    helper.Status();
+    // The same table through the line, by the table alone and by the entries of each interface.
+    for (const InterfaceEntryLayout layout :
+         {InterfaceEntryLayout::None, InterfaceEntryLayout::IfRow, InterfaceEntryLayout::IfRow2}) {
+        FakeInterfaceTable source;
+        source.table = table;
+        source.layout = layout;
+        NetworkActivity helper(source);
+        helper.Status();
+        helper.Status();
+    }
     return 0;
 }
