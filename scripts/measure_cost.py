@@ -1,13 +1,25 @@
 #!/usr/bin/env python3
-"""Measures what `kelvor.scr /s` costs over a run under Wine, against the floor for a ten-frame
-saver: a bare full-screen window that repaints itself ten times a second (floor_window.exe).
+"""Measures what `kelvor.scr /s` costs under Wine, against the floor for a ten-frame saver: a bare
+full-screen window that repaints itself ten times a second (floor_window.exe).
 
-For each program, one after the other on the same private Xvfb display: processor time (user +
-system, from /proc) over the measured span, peak memory (VmHWM), and the resident memory and open
-handles (Linux file descriptors of the Wine process) after the first and before the last ten
-seconds, so growth shows. Usage: scripts/measure_cost.py [seconds]   (default 60)
+Each round runs the floor and then the saver with each setting of the table below, one after the
+other on the same private Xvfb display, so the machine's load is about the same for all of a round.
+For each run: the processor time (user + system, clock ticks from /proc) of the Windows program's
+own process over the measured window, and the same for the whole Wine session (the program, the
+Wine server and Wine's own processes, the X server); its peak memory (VmHWM); and the time from
+process start to its first frame (for the saver: the first frame with text on it). The table gives
+the range over the rounds of each figure and of its ratio to the floor of the same round.
+
+    scripts/measure_cost.py [--seconds 25] [--rounds 3] [--only WORD ...] [--build DIR]
+    scripts/measure_cost.py --long 600     # the default saver for ten minutes: growth over time
+
+The long run reports resident memory, peak memory, open handles (file descriptors of the Wine
+process) and threads after 1 minute and at the end. GDI objects and kernel handles cannot be counted
+under Wine (GetGuiResources and GetProcessHandleCount answer 0 there).
 """
 
+import argparse
+import ctypes
 import os
 import sys
 import time
@@ -18,11 +30,35 @@ sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 import harness  # noqa: E402
 
 TICKS = os.sysconf("SC_CLK_TCK")
+# The screen of the figures in the performance notes.
+harness.SCREEN_WIDTH, harness.SCREEN_HEIGHT = 1280, 1024
+
+ALL_LINES = 0xFF
+DEFAULT_LINES = 127
+NETWORK = 0x40
+DESCRIPTION = "Measuring the running saver"
+# Name, settings (None: the floor; {} the defaults: "Bounce Off Sides" and the default lines).
+SETTINGS = [
+    ("floor", None),
+    ("nothing shown, stationary", {"DisplayItems": 0, "MoveOption": 4}),
+    ("every line but network, stationary", {"DisplayItems": ALL_LINES & ~NETWORK, "MoveOption": 4}),
+    ("network line only, stationary", {"DisplayItems": NETWORK, "MoveOption": 4}),
+    ("default lines, stationary", {"DisplayItems": DEFAULT_LINES, "MoveOption": 4}),
+    ("default settings (bounce)", {}),
+    ("every line, random jumping", {"DisplayItems": ALL_LINES, "MoveOption": 0}),
+    ("every line, random sliding", {"DisplayItems": ALL_LINES, "MoveOption": 1}),
+    ("every line, bounce", {"DisplayItems": ALL_LINES, "MoveOption": 2}),
+    ("every line, random path", {"DisplayItems": ALL_LINES, "MoveOption": 3}),
+    ("every line, stationary", {"DisplayItems": ALL_LINES, "MoveOption": 4}),
+]
 
 
-def cpu_seconds(pid):
-    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / TICKS
+def process_ticks(pid):
+    try:
+        fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    except OSError:
+        return 0
+    return int(fields[11]) + int(fields[12])
 
 
 def status_kib(pid, name):
@@ -32,49 +68,211 @@ def status_kib(pid, name):
     return 0
 
 
-def handles(pid):
-    return len(os.listdir(f"/proc/{pid}/fd"))
+def session_pids(session):
+    """The Wine server and Wine's own processes of the session's prefix, and the X server."""
+    marker = f"WINEPREFIX={session.prefix}".encode()
+    pids = [session._xvfb.pid]
+    for entry in os.listdir("/proc"):
+        if entry.isdigit():
+            try:
+                if marker in Path(f"/proc/{entry}/environ").read_bytes().split(b"\0"):
+                    pids.append(int(entry))
+            except OSError:
+                pass
+    return pids
 
 
-def measure(session, start, title, seconds):
-    process = start()
-    if session.wait_for_window(title) is None:
+def session_ticks(session):
+    return {pid: process_ticks(pid) for pid in session_pids(session)}
+
+
+class Screen:
+    """Reads the X server's root window directly (libX11 through ctypes), fast enough to see when the
+    first frame with text arrives."""
+
+    class XImage(ctypes.Structure):
+        _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                    ("format", ctypes.c_int), ("data", ctypes.c_void_p), ("byte_order", ctypes.c_int),
+                    ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int),
+                    ("bitmap_pad", ctypes.c_int), ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int)]
+
+    def __init__(self, display):
+        self.x = ctypes.CDLL("libX11.so.6")
+        self.x.XOpenDisplay.restype = ctypes.c_void_p
+        self.x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        self.x.XDefaultRootWindow.restype = ctypes.c_ulong
+        self.x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        self.x.XGetImage.restype = ctypes.POINTER(self.XImage)
+        self.x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                                     ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        self.x.XFree.argtypes = [ctypes.c_void_p]
+        self.x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self.display = self.x.XOpenDisplay(display.encode())
+        if not self.display:
+            raise RuntimeError(f"cannot open display {display}")
+        self.root = self.x.XDefaultRootWindow(self.display)
+
+    def any_lit_pixel(self):
+        z_pixmap = 2
+        image = self.x.XGetImage(self.display, self.root, 0, 0, harness.SCREEN_WIDTH, harness.SCREEN_HEIGHT,
+                                 0xFFFFFF, z_pixmap)
+        if not image:
+            return False
+        contents = image.contents
+        data = ctypes.string_at(contents.data, contents.bytes_per_line * contents.height)
+        self.x.XFree(contents.data)
+        self.x.XFree(image)
+        return data.count(0) != len(data)
+
+    def close(self):
+        self.x.XCloseDisplay(self.display)
+
+
+def first_frame(session, process, title, with_text):
+    """Seconds from process start until the window shows (the saver: until text is on the screen)."""
+    started = process.started
+    if with_text:
+        screen = Screen(session.display)
+        try:
+            while time.monotonic() - started < 20:
+                if screen.any_lit_pixel():
+                    return time.monotonic() - started
+                time.sleep(0.005)
+        finally:
+            screen.close()
+        raise RuntimeError(f"{title} showed no text")
+    if session.wait_for_window(title, timeout=20) is None:
         raise RuntimeError(f"{title} did not appear")
-    pid = process.popen.pid
-    time.sleep(2)  # start-up is not part of the steady state
-    begin = cpu_seconds(pid)
-    time.sleep(10)
-    early = (status_kib(pid, "VmRSS"), handles(pid))
-    time.sleep(seconds - 20)
-    late = (status_kib(pid, "VmRSS"), handles(pid))
-    time.sleep(10)
-    used = cpu_seconds(pid) - begin
-    peak = status_kib(pid, "VmHWM")
-    process.kill()
-    return {"cpu": used, "peak": peak, "rss_early": early[0], "rss_late": late[0],
-            "fds_early": early[1], "fds_late": late[1]}
+    return time.monotonic() - started
+
+
+def start(session, settings):
+    """Starts the floor (settings None) or the saver with the settings; returns the process and its title."""
+    if settings is None:
+        started = time.monotonic()
+        process = session.start_program(session.product.parent / "floor_window.exe")
+        title = "^KelvorFloor$"
+    else:
+        session.clear_settings()
+        values = dict(settings)
+        if values.get("DisplayItems", 0) & 0x80:
+            values["Descr"] = DESCRIPTION
+        session.set_settings(**values)
+        started = time.monotonic()
+        process = session.start_saver("/s")
+        title = "^KelvorSS$"
+    process.started = started
+    return process, title
+
+
+def measure(session, settings, seconds):
+    process, title = start(session, settings)
+    try:
+        shown = first_frame(session, process, title, with_text=settings is not None)
+        if session.wait_for_window(title) is None:
+            raise RuntimeError(f"{title} did not appear")
+        pid = process.popen.pid
+        time.sleep(2)  # start-up is not part of the steady state
+        own_before = process_ticks(pid)
+        others_before = session_ticks(session)
+        time.sleep(seconds)
+        own = process_ticks(pid) - own_before
+        others = sum(ticks - others_before[p] for p, ticks in session_ticks(session).items() if p in others_before)
+        peak = status_kib(pid, "VmHWM")
+    finally:
+        process.kill()
+    time.sleep(1)  # let Wine settle between runs
+    return {"own": own, "all": own + others, "peak": peak, "first": shown}
+
+
+def span(values, form):
+    low, high = min(values), max(values)
+    return form.format(low) if form.format(low) == form.format(high) else f"{form.format(low)}-{form.format(high)}"
+
+
+def open_session(arguments):
+    arch = harness.machine_arch()
+    session = harness.WineSession(arch, ROOT / "build" / "measure")
+    if arguments.build:
+        session.product = Path(arguments.build).resolve() / "kelvor.scr"
+    return arch, session.start()
+
+
+def table(arguments):
+    chosen = [(name, settings) for name, settings in SETTINGS
+              if settings is None or not arguments.only or any(word in name for word in arguments.only)]
+    arch, session = open_session(arguments)
+    results = {name: [] for name, _ in chosen}
+    try:
+        for round_number in range(arguments.rounds):
+            for name, settings in chosen:
+                results[name].append(measure(session, settings, arguments.seconds))
+                print(f"round {round_number + 1}: {name}: {results[name][-1]}", file=sys.stderr, flush=True)
+    finally:
+        session.close()
+
+    floor = results["floor"]
+    print(f"{'32-bit' if arch == '32' else 'x64'} build under Wine, {harness.SCREEN_WIDTH} x {harness.SCREEN_HEIGHT}, "
+          f"{arguments.rounds} rounds of {arguments.seconds} s windows; processor time in clock ticks "
+          f"(1/{TICKS} s); ranges over the rounds, each ratio against the floor of the same round")
+    print()
+    print("| what runs | own ticks | vs floor | ticks with Wine and X servers | vs floor | peak memory | vs floor "
+          "| first frame | vs floor |")
+    print("|---|---|---|---|---|---|---|---|---|")
+    for name, runs in results.items():
+        def ratios(key):
+            return [run[key] / base[key] if base[key] else float("inf") for run, base in zip(runs, floor)]
+        print(f"| {name} | {span([r['own'] for r in runs], '{}')} | {span(ratios('own'), '{:.2f}')} "
+              f"| {span([r['all'] for r in runs], '{}')} | {span(ratios('all'), '{:.2f}')} "
+              f"| {span([r['peak'] / 1024 for r in runs], '{:.1f} MB')} | {span(ratios('peak'), '{:.2f}')} "
+              f"| {span([r['first'] * 1000 for r in runs], '{:.0f} ms')} "
+              f"| {span([(r['first'] - b['first']) * 1000 for r, b in zip(runs, floor)], '{:+.0f} ms')} |")
+
+
+def long_run(arguments):
+    arch, session = open_session(arguments)
+    try:
+        process, title = start(session, {})
+        if session.wait_for_window(title) is None:
+            raise RuntimeError("the saver did not appear")
+        pid = process.popen.pid
+        begin = process.started
+
+        def sample():
+            return {"minutes": (time.monotonic() - begin) / 60, "ticks": process_ticks(pid),
+                    "resident": status_kib(pid, "VmRSS"), "peak": status_kib(pid, "VmHWM"),
+                    "handles": len(os.listdir(f"/proc/{pid}/fd")), "threads": status_kib(pid, "Threads")}
+
+        time.sleep(max(0.0, 60 - (time.monotonic() - begin)))
+        samples = [sample()]
+        while time.monotonic() - begin < arguments.long:
+            time.sleep(min(60.0, max(0.0, arguments.long - (time.monotonic() - begin))))
+            samples.append(sample())
+        process.kill()
+    finally:
+        session.close()
+    print(f"default settings, {'32-bit' if arch == '32' else 'x64'} build under Wine, "
+          f"{harness.SCREEN_WIDTH} x {harness.SCREEN_HEIGHT}")
+    print("| minute | processor ticks since start | resident memory | peak memory | open handles | threads |")
+    print("|---|---|---|---|---|---|")
+    for s in samples:
+        print(f"| {s['minutes']:.1f} | {s['ticks']} | {s['resident']} KiB | {s['peak']} KiB | {s['handles']} "
+              f"| {s['threads']} |")
 
 
 def main():
-    seconds = int(sys.argv[1]) if len(sys.argv) > 1 else 60
-    arch = harness.machine_arch()
-    session = harness.WineSession(arch, ROOT / "build" / "measure").start()
-    build = session.product.parent
-    try:
-        session.clear_settings()
-        saver = measure(session, lambda: session.start_saver("/s"), "^KelvorSS$", seconds)
-        floor = measure(session, lambda: session.start_program(build / "floor_window.exe"), "^KelvorFloor$", seconds)
-    finally:
-        session.close()
-    print(f"measured over {seconds} s at {harness.SCREEN_WIDTH} x {harness.SCREEN_HEIGHT}, default settings, "
-          f"{'32-bit' if arch == '32' else 'x64'} build")
-    for name, figures in (("kelvor.scr /s", saver), ("floor", floor)):
-        print(f"{name:14} processor {figures['cpu']:.2f} s, peak memory {figures['peak']} KiB, "
-              f"resident {figures['rss_early']} -> {figures['rss_late']} KiB, "
-              f"handles {figures['fds_early']} -> {figures['fds_late']}")
-    if floor["cpu"] > 0:
-        print(f"processor-time ratio saver / floor: {saver['cpu'] / floor['cpu']:.2f}")
-    print(f"peak-memory ratio saver / floor: {saver['peak'] / floor['peak']:.2f}")
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--seconds", type=int, default=25, help="length of each measured window")
+    parser.add_argument("--rounds", type=int, default=3)
+    parser.add_argument("--only", nargs="*", help="settings whose names hold one of these words (the floor always)")
+    parser.add_argument("--long", type=int, help="instead: run the default saver this many seconds")
+    parser.add_argument("--build", help="the folder of kelvor.scr and floor_window.exe (default: this machine's "
+                        "Wine architecture's build folder)")
+    arguments = parser.parse_args()
+    if arguments.long:
+        long_run(arguments)
+    else:
+        table(arguments)
 
 
 if __name__ == "__main__":

@@ -35,4 +35,10 @@ inline PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
     return common.IsEmpty() ? PixelRect{} : common;
 }
 
+// The smallest rectangle that covers both.
+inline PixelRect Union(const PixelRect& a, const PixelRect& b) {
+    return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top, a.right > b.right ? a.right : b.right,
+            a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
 }  // namespace kelvor

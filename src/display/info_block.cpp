@@ -18,6 +18,12 @@ int32_t CeilPixels(double twips, double twipsPerPixel) {
     return static_cast<int32_t>(std::ceil(twips / twipsPerPixel));
 }
 
+// The size of a text of these lines (there is always at least one).
+PixelSize TextSize(const std::vector<int32_t>& lineWidths, int32_t lineHeight) {
+    return {*std::max_element(lineWidths.begin(), lineWidths.end()),
+            lineHeight * static_cast<int32_t>(lineWidths.size())};
+}
+
 }  // namespace
 
 InfoBlock::InfoBlock(BlockSurface& surface) : surface_(surface) {
@@ -48,10 +54,24 @@ void InfoBlock::SetFont(InfoLabel label, const FontDescription& font) {
 void InfoBlock::SetText(InfoLabel label, const std::string& text) {
     Label& l = LabelOf(label);
     if (l.text == text) return;
-    if (l.visible) InvalidateLabel(l);
+    // The clock's seconds change the text every second while most of its lines stay the same.
+    std::vector<std::string_view> before;
+    ForEachTextLine(l.text, [&](std::string_view line) { before.push_back(line); });
+    std::vector<int32_t> widths;
+    ForEachTextLine(text, [&](std::string_view line) {
+        const size_t at = widths.size();
+        if (at < before.size() && before[at] == line) {
+            widths.push_back(l.lineWidths[at]);
+            return;
+        }
+        widths.push_back(line.empty() ? 0 : surface_.LineWidth(label, line));
+        if (l.visible) InvalidateLine(l, at, std::max(widths.back(), at < before.size() ? l.lineWidths[at] : 0));
+    });
+    if (l.visible)
+        for (size_t gone = widths.size(); gone < before.size(); ++gone) InvalidateLine(l, gone, l.lineWidths[gone]);
     l.text = text;
-    Measure(label);
-    if (l.visible) InvalidateLabel(l);
+    l.lineWidths = std::move(widths);
+    l.size = TextSize(l.lineWidths, l.lineHeight);
 }
 
 void InfoBlock::SetVisible(InfoLabel label, bool visible) {
@@ -69,6 +89,8 @@ float InfoBlock::LabelHeight(InfoLabel label) const {
 
 void InfoBlock::FitToText() {
     const float infoHeight = LabelHeight(InfoLabel::Info);
+    // The network line moves only when the text's height changes, and with it the panel's, which
+    // repaints the panel whole.
     LabelOf(InfoLabel::Network).top = LabelTop(InfoLabel::Info) + infoHeight;
     const float width = std::max(LabelWidth(InfoLabel::Info), LabelWidth(InfoLabel::Network));
     const bool networkShown = !Text(InfoLabel::Network).empty();
@@ -76,16 +98,14 @@ void InfoBlock::FitToText() {
 }
 
 void InfoBlock::SetSize(float width, float height) {
+    if (width == width_ && height == height_) return;
     InvalidateBlock();
     width_ = width;
     height_ = height;
     InvalidateBlock();
 }
 
-void InfoBlock::RepaintNow() {
-    InvalidateBlock();
-    surface_.PaintNow();
-}
+void InfoBlock::RepaintNow() { surface_.PaintNow(); }
 
 void InfoBlock::SetDesktopOrigin(int32_t left, int32_t top) {
     desktopLeft_ = left;
@@ -109,34 +129,36 @@ void InfoBlock::Move(float left, float top) {
     left_ = left;
     top_ = top;
     const PixelRect after = BlockPixels();
-    // Many steps are a fraction of a pixel: nothing to repaint until the block lands elsewhere.
+    // Many steps are a fraction of a pixel: nothing to repaint until the block lands elsewhere. A
+    // step that overlaps the old place repaints both at once: one paint of about the same area.
     if (before == after) return;
-    surface_.Invalidate(before);
-    surface_.Invalidate(after);
+    if (Intersection(before, after).IsEmpty()) {
+        surface_.Invalidate(before);
+        surface_.Invalidate(after);
+    } else {
+        surface_.Invalidate(Union(before, after));
+    }
 }
 
 void InfoBlock::Measure(InfoLabel label) {
     Label& l = LabelOf(label);
     l.lineHeight = surface_.LineHeight(label);
-    int32_t width = 0;
-    int32_t lines = 0;
+    l.lineWidths.clear();
     ForEachTextLine(l.text, [&](std::string_view line) {
-        if (!line.empty()) width = std::max(width, surface_.LineWidth(label, line));
-        ++lines;
+        l.lineWidths.push_back(line.empty() ? 0 : surface_.LineWidth(label, line));
     });
-    l.size = {width, l.lineHeight * lines};
+    l.size = TextSize(l.lineWidths, l.lineHeight);
 }
 
 int32_t InfoBlock::LabelTopPixels(const Label& label, const PixelRect& block) const {
     return block.top + FloorPixels(label.top, surface_.TwipsPerPixelY());
 }
 
-void InfoBlock::InvalidateLabel(const Label& label) {
+void InfoBlock::InvalidateLine(const Label& label, size_t line, int32_t width) {
     // Only the part of the label inside the panel is ever painted.
     const PixelRect block = BlockPixels();
-    const int32_t top = LabelTopPixels(label, block);
-    const PixelRect text{block.left, top, block.left + label.size.width, top + label.size.height};
-    const PixelRect damaged = Intersection(text, block);
+    const int32_t top = LabelTopPixels(label, block) + label.lineHeight * static_cast<int32_t>(line);
+    const PixelRect damaged = Intersection({block.left, top, block.left + width, top + label.lineHeight}, block);
     if (!damaged.IsEmpty()) surface_.Invalidate(damaged);
 }
 

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "animation/mover_surface.h"
 #include "common/font_description.h"
@@ -50,7 +51,8 @@ public:
     const FontDescription& Font(InfoLabel label) const { return LabelOf(label).font; }
     void SetFont(InfoLabel label, const FontDescription& font);
 
-    // A label sizes itself to its text; a lone carriage return breaks a line.
+    // A label sizes itself to its text; a lone carriage return breaks a line. Only the lines that
+    // changed are measured and repainted.
     void SetText(InfoLabel label, const std::string& text);
     const std::string& Text(InfoLabel label) const { return LabelOf(label).text; }
     void SetVisible(InfoLabel label, bool visible);
@@ -63,7 +65,7 @@ public:
     // label, as high as the text plus the network line when that has any text.
     void FitToText();
     void SetSize(float width, float height);
-    // Paints the panel and whatever else is marked at once instead of at the next paint.
+    // Paints whatever is marked at once instead of at the next paint.
     void RepaintNow();
 
     // The virtual desktop's top-left corner in pixels, for the centring.
@@ -98,13 +100,15 @@ private:
         float top = 0.0f;
         PixelSize size;          // of the text in the label's font
         int32_t lineHeight = 0;  // of that font
+        std::vector<int32_t> lineWidths;
     };
 
     Label& LabelOf(InfoLabel label) { return labels_[label == InfoLabel::Info ? 0 : 1]; }
     const Label& LabelOf(InfoLabel label) const { return labels_[label == InfoLabel::Info ? 0 : 1]; }
     void Measure(InfoLabel label);
     int32_t LabelTopPixels(const Label& label, const PixelRect& block) const;
-    void InvalidateLabel(const Label& label);
+    // The line's row of the label, `width` pixels wide.
+    void InvalidateLine(const Label& label, size_t line, int32_t width);
     void InvalidateBlock();
 
     BlockSurface& surface_;

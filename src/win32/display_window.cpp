@@ -183,7 +183,7 @@ void DisplayWindow::PaintNow() {
 
 HDC DisplayWindow::BufferOfAtLeast(int width, int height) {
     if (width > bufferSize_.cx || height > bufferSize_.cy) {
-        // Grows only: the damaged area of a moving block is about the same from paint to paint.
+        // Grows only: the damaged part of a moving panel is about the same from paint to paint.
         const WindowDc screen(window_);
         bufferSize_ = {std::max<LONG>(width, bufferSize_.cx), std::max<LONG>(height, bufferSize_.cy)};
         ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), bufferSize_.cx, bufferSize_.cy));
@@ -196,31 +196,36 @@ HDC DisplayWindow::BufferOfAtLeast(int width, int height) {
 void DisplayWindow::Paint(HDC target) {
     RECT area{};
     GetClipBox(target, &area);
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (width <= 0 || height <= 0 || block_ == nullptr) return;
-
-    // Draw the damaged area off screen, then copy it in one go: no flash between fill and text.
+    if (IsRectEmpty(&area) || block_ == nullptr) return;
     const InfoBlock& block = *block_;
-    const HDC dc = BufferOfAtLeast(width, height);
-    SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
-    FillRect(dc, &area, backBrush_.For(block.BackColour()));
-
     const PixelRect panel = block.BlockPixels();
     const RECT panelRect{panel.left, panel.top, panel.right, panel.bottom};
-    if (block.BlockBackColour() != block.BackColour())
-        FillRect(dc, &panelRect, blockBrush_.For(block.BlockBackColour()));
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, panel.left, panel.top, panel.right, panel.bottom);
+    RECT inside{};
+    const bool panelDamaged = IntersectRect(&inside, &area, &panelRect) != FALSE;
+
+    // Around the panel there is only the background, which cannot flash: it goes straight to the
+    // screen, and the off-screen bitmap never needs to be larger than the panel.
+    const int saved = SaveDC(target);
+    if (panelDamaged) ExcludeClipRect(target, inside.left, inside.top, inside.right, inside.bottom);
+    FillRect(target, &area, backBrush_.For(block.BackColour()));
+    RestoreDC(target, saved);
+    if (!panelDamaged) return;
+
+    // The panel is drawn off screen, then copied in one go: no flash between fill and text. What is
+    // drawn outside the damaged part stays in the bitmap.
+    const int width = inside.right - inside.left;
+    const int height = inside.bottom - inside.top;
+    const HDC dc = BufferOfAtLeast(width, height);
+    SetViewportOrgEx(dc, -inside.left, -inside.top, nullptr);
+    FillRect(dc, &inside, blockBrush_.For(block.BlockBackColour()));
     SetBkMode(dc, TRANSPARENT);
     block.ForEachLine([&](InfoLabel label, int32_t x, int32_t y, std::string_view line) {
+        if (y >= inside.bottom || y + lineHeights_[Index(label)] <= inside.top) return;  // not damaged
         const ScopedSelect font(dc, fonts_[Index(label)].Get());
         SetTextColor(dc, ToColorRef(block.Font(label).colour));
         TextOutA(dc, x, y, line.data(), static_cast<int>(line.size()));
     });
-    RestoreDC(dc, saved);
-
-    BitBlt(target, area.left, area.top, width, height, dc, area.left, area.top, SRCCOPY);
+    BitBlt(target, inside.left, inside.top, width, height, dc, inside.left, inside.top, SRCCOPY);
 }
 
 }  // namespace kelvor::win32

@@ -1,7 +1,7 @@
 #pragma once
 // A surface for the information block without a screen: text measures 10 pixels a character
 // across and 20 pixels a line down, at 10 twips a pixel; a 1536 x 1152 pixel area. It records the
-// fonts it was asked for and the rectangles marked for repainting.
+// fonts it was asked for, how many lines it measured and the rectangles marked for repainting.
 
 #include <functional>
 #include <string>
@@ -17,7 +17,10 @@ public:
         fontsMade.push_back(font.name);
         return font.name != unusableFontName;
     }
-    int32_t LineWidth(InfoLabel, std::string_view line) override { return 10 * static_cast<int32_t>(line.size()); }
+    int32_t LineWidth(InfoLabel, std::string_view line) override {
+        ++linesMeasured;
+        return 10 * static_cast<int32_t>(line.size());
+    }
     int32_t LineHeight(InfoLabel) override { return 20; }
     PixelSize AreaSize() const override { return area; }
     double TwipsPerPixelX() const override { return 10.0; }
@@ -34,6 +37,7 @@ public:
     std::vector<std::string> fontsMade;
     std::vector<PixelRect> invalidated;
     int paints = 0;
+    int linesMeasured = 0;
     std::function<void(const PixelRect&)> onInvalidate;
 };
 
