@@ -32,8 +32,11 @@ public:
     virtual double TwipsPerPixelX() const = 0;
     virtual double TwipsPerPixelY() const = 0;
 
-    // Marks part of the area for the next paint; PaintNow paints whatever is marked at once.
+    // Marks part of the area for the next paint: Invalidate where what the block shows there
+    // changed, InvalidateMoved where only the block's place did (its drawing still holds, so the
+    // platform may keep it and copy it). PaintNow paints whatever is marked at once.
     virtual void Invalidate(const PixelRect& rect) = 0;
+    virtual void InvalidateMoved(const PixelRect& rect) = 0;
     virtual void PaintNow() = 0;
 };
 

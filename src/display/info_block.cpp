@@ -133,10 +133,10 @@ void InfoBlock::Move(float left, float top) {
     // step that overlaps the old place repaints both at once: one paint of about the same area.
     if (before == after) return;
     if (Intersection(before, after).IsEmpty()) {
-        surface_.Invalidate(before);
-        surface_.Invalidate(after);
+        surface_.InvalidateMoved(before);
+        surface_.InvalidateMoved(after);
     } else {
-        surface_.Invalidate(Union(before, after));
+        surface_.InvalidateMoved(Union(before, after));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "win32/display_window.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "animation/timer_interval.h"
 #include "common/run_time_error.h"
@@ -42,7 +43,7 @@ HBRUSH DisplayWindow::ColourBrush::For(int32_t colour) {
 }
 
 DisplayWindow::DisplayWindow(HINSTANCE instance)
-    : bufferDc_(CreateCompatibleDC(nullptr)), measureDc_(CreateCompatibleDC(nullptr)),
+    : imageDc_(CreateCompatibleDC(nullptr)), measureDc_(CreateCompatibleDC(nullptr)),
       twipsPerPixelX_(1440.0 / ScreenDotsPerInch(LOGPIXELSX)),
       twipsPerPixelY_(1440.0 / ScreenDotsPerInch(LOGPIXELSY)) {
     RegisterWindowClass(instance);
@@ -172,6 +173,15 @@ PixelSize DisplayWindow::AreaSize() const {
 }
 
 void DisplayWindow::Invalidate(const PixelRect& rect) {
+    // In the image's pixels: the panel may move before the next paint, its image moves with it.
+    const PixelRect panel = block_ != nullptr ? block_->BlockPixels() : PixelRect{};
+    RECT changed{rect.left - panel.left, rect.top - panel.top, rect.right - panel.left, rect.bottom - panel.top};
+    if (block_ == nullptr) changed = {0, 0, LONG_MAX / 2, LONG_MAX / 2};
+    UnionRect(&imageStale_, &imageStale_, &changed);
+    InvalidateMoved(rect);
+}
+
+void DisplayWindow::InvalidateMoved(const PixelRect& rect) {
     if (window_ == nullptr) return;
     const RECT damaged{rect.left, rect.top, rect.right, rect.bottom};
     InvalidateRect(window_, &damaged, FALSE);
@@ -181,16 +191,36 @@ void DisplayWindow::PaintNow() {
     if (window_ != nullptr) UpdateWindow(window_);
 }
 
-HDC DisplayWindow::BufferOfAtLeast(int width, int height) {
-    if (width > bufferSize_.cx || height > bufferSize_.cy) {
-        // Grows only: the damaged part of a moving panel is about the same from paint to paint.
+void DisplayWindow::PrepareImage(const InfoBlock& block, const PixelRect& panel) {
+    if (panel.Width() > imageSize_.cx || panel.Height() > imageSize_.cy) {
+        // Grows only: the panel's size changes little from second to second.
         const WindowDc screen(window_);
-        bufferSize_ = {std::max<LONG>(width, bufferSize_.cx), std::max<LONG>(height, bufferSize_.cy)};
-        ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), bufferSize_.cx, bufferSize_.cy));
-        SelectObject(bufferDc_.Get(), bitmap.Get());
-        bufferBitmap_ = std::move(bitmap);
+        imageSize_ = {std::max<LONG>(panel.Width(), imageSize_.cx), std::max<LONG>(panel.Height(), imageSize_.cy)};
+        ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), imageSize_.cx, imageSize_.cy));
+        SelectObject(imageDc_.Get(), bitmap.Get());
+        imageBitmap_ = std::move(bitmap);
+        imageStale_ = {0, 0, imageSize_.cx, imageSize_.cy};
     }
-    return bufferDc_.Get();
+    const RECT image{0, 0, panel.Width(), panel.Height()};
+    RECT stale{};
+    const bool redraw = IntersectRect(&stale, &imageStale_, &image) != FALSE;
+    imageStale_ = {};
+    if (!redraw) return;
+
+    // Only the stale part: text drawn again over itself would not give the same pixels.
+    const HDC dc = imageDc_.Get();
+    FillRect(dc, &stale, blockBrush_.For(block.BlockBackColour()));
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, stale.left, stale.top, stale.right, stale.bottom);
+    SetBkMode(dc, TRANSPARENT);
+    block.ForEachLine([&](InfoLabel label, int32_t x, int32_t y, std::string_view line) {
+        y -= panel.top;
+        if (y >= stale.bottom || y + lineHeights_[Index(label)] <= stale.top) return;
+        const ScopedSelect font(dc, fonts_[Index(label)].Get());
+        SetTextColor(dc, ToColorRef(block.Font(label).colour));
+        TextOutA(dc, x - panel.left, y, line.data(), static_cast<int>(line.size()));
+    });
+    RestoreDC(dc, saved);
 }
 
 void DisplayWindow::Paint(HDC target) {
@@ -204,28 +234,15 @@ void DisplayWindow::Paint(HDC target) {
     const bool panelDamaged = IntersectRect(&inside, &area, &panelRect) != FALSE;
 
     // Around the panel there is only the background, which cannot flash: it goes straight to the
-    // screen, and the off-screen bitmap never needs to be larger than the panel.
+    // screen. The panel comes whole from its image: no flash between fill and text either.
     const int saved = SaveDC(target);
     if (panelDamaged) ExcludeClipRect(target, inside.left, inside.top, inside.right, inside.bottom);
     FillRect(target, &area, backBrush_.For(block.BackColour()));
     RestoreDC(target, saved);
     if (!panelDamaged) return;
-
-    // The panel is drawn off screen, then copied in one go: no flash between fill and text. What is
-    // drawn outside the damaged part stays in the bitmap.
-    const int width = inside.right - inside.left;
-    const int height = inside.bottom - inside.top;
-    const HDC dc = BufferOfAtLeast(width, height);
-    SetViewportOrgEx(dc, -inside.left, -inside.top, nullptr);
-    FillRect(dc, &inside, blockBrush_.For(block.BlockBackColour()));
-    SetBkMode(dc, TRANSPARENT);
-    block.ForEachLine([&](InfoLabel label, int32_t x, int32_t y, std::string_view line) {
-        if (y >= inside.bottom || y + lineHeights_[Index(label)] <= inside.top) return;  // not damaged
-        const ScopedSelect font(dc, fonts_[Index(label)].Get());
-        SetTextColor(dc, ToColorRef(block.Font(label).colour));
-        TextOutA(dc, x, y, line.data(), static_cast<int>(line.size()));
-    });
-    BitBlt(target, inside.left, inside.top, width, height, dc, inside.left, inside.top, SRCCOPY);
+    PrepareImage(block, panel);
+    BitBlt(target, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top, imageDc_.Get(),
+           inside.left - panel.left, inside.top - panel.top, SRCCOPY);
 }
 
 }  // namespace kelvor::win32

@@ -52,6 +52,7 @@ public:
     double TwipsPerPixelX() const override { return twipsPerPixelX_; }
     double TwipsPerPixelY() const override { return twipsPerPixelY_; }
     void Invalidate(const PixelRect& rect) override;
+    void InvalidateMoved(const PixelRect& rect) override;
     void PaintNow() override;
 
 private:
@@ -68,13 +69,17 @@ private:
     static size_t Index(InfoLabel label) { return label == InfoLabel::Info ? 0 : 1; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC target);
-    HDC BufferOfAtLeast(int width, int height);
+    // Brings the panel's image to the panel's size and redraws its stale part.
+    void PrepareImage(const InfoBlock& block, const PixelRect& panel);
 
     // Drawing resources kept between paints: ten paints a second should not create and destroy
     // them each time. The bitmap is declared before its DC so that the DC lets go of it first.
-    ScopedBitmap bufferBitmap_;
-    MemoryDc bufferDc_;
-    SIZE bufferSize_{};
+    // The panel's image is kept as drawn: a moving panel is copied to its new place, and text is
+    // drawn again only where what the block shows changed (`imageStale_`, in the image's pixels).
+    ScopedBitmap imageBitmap_;
+    MemoryDc imageDc_;
+    SIZE imageSize_{};
+    RECT imageStale_{};
     ColourBrush backBrush_;
     ColourBrush blockBrush_;
     MemoryDc measureDc_;  // where labels measure their text

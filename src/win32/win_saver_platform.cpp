@@ -64,7 +64,8 @@ std::string WinSaverPlatform::MemoryUsageText() {
 }
 
 std::unique_ptr<NetworkStatus> WinSaverPlatform::CreateNetworkMonitor() {
-    return std::make_unique<NetworkActivity>(interfaceTable_);
+    if (!interfaceTable_) interfaceTable_.emplace();
+    return std::make_unique<NetworkActivity>(*interfaceTable_);
 }
 
 }  // namespace kelvor::win32

@@ -3,6 +3,7 @@
 // Declared before the program state, since the state's samplers read from its sources.
 
 #include <memory>
+#include <optional>
 
 #include "host/information_sources.h"
 #include "host/saver_platform.h"
@@ -51,7 +52,8 @@ private:
     WinPerformanceData performanceData_;
     WinKernelStatistic kernelStatistic_;
     WinProcessorTimes processorTimes_;
-    WinInterfaceTable interfaceTable_;
+    // Made with the network monitor: iphlpapi is loaded only where the network line shows.
+    std::optional<WinInterfaceTable> interfaceTable_;
     UptimeClock uptime_{clock_, locale_};
     std::unique_ptr<PasswordServices> passwords_;
     bool hasMemoryStatusEx_ = false;

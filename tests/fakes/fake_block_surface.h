@@ -26,6 +26,10 @@ public:
     double TwipsPerPixelX() const override { return 10.0; }
     double TwipsPerPixelY() const override { return 10.0; }
     void Invalidate(const PixelRect& rect) override {
+        changed.push_back(rect);
+        InvalidateMoved(rect);
+    }
+    void InvalidateMoved(const PixelRect& rect) override {
         invalidated.push_back(rect);
         if (onInvalidate) onInvalidate(rect);
     }
@@ -35,7 +39,8 @@ public:
     // A face the platform cannot make a font of.
     std::string unusableFontName = "No Such Font";
     std::vector<std::string> fontsMade;
-    std::vector<PixelRect> invalidated;
+    std::vector<PixelRect> invalidated;  // everything marked
+    std::vector<PixelRect> changed;      // of that, where what the block shows changed
     int paints = 0;
     int linesMeasured = 0;
     std::function<void(const PixelRect&)> onInvalidate;

@@ -60,6 +60,7 @@ TEST_F(InfoBlockRepaintTest, OnlyTheLinesThatChangedAreMeasuredAndRepainted) {
 
 TEST_F(InfoBlockRepaintTest, NothingIsRepaintedThatStaysOnTheSamePixels) {
     surface.invalidated.clear();
+    surface.changed.clear();
     block.SetSize(3000.0f, 2000.0f);
     block.Move(505.0f, 409.0f);  // within the same pixel
     block.RepaintNow();
@@ -70,7 +71,9 @@ TEST_F(InfoBlockRepaintTest, NothingIsRepaintedThatStaysOnTheSamePixels) {
     // they do not.
     block.Move(515.0f, 400.0f);
     block.Move(515.0f, 3000.0f);
+    EXPECT_TRUE(surface.changed.empty());  // what the block shows holds: only its place changed
     block.SetSize(3000.0f, 2100.0f);
+    EXPECT_EQ(surface.changed.size(), 2u);
     EXPECT_EQ(surface.invalidated, (std::vector<PixelRect>{{50, 40, 351, 240},
                                                             {51, 40, 351, 240},
                                                             {51, 300, 351, 500},
