@@ -137,7 +137,7 @@ def first_frame(session, process, title, with_text):
             while time.monotonic() - started < 20:
                 if screen.any_lit_pixel():
                     return time.monotonic() - started
-                time.sleep(0.005)
+                time.sleep(0.05)
         finally:
             screen.close()
         raise RuntimeError(f"{title} showed no text")
