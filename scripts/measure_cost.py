@@ -146,6 +146,23 @@ def first_frame(session, process, title, with_text):
     return time.monotonic() - started
 
 
+def finish(session, process, title):
+    """Ends a program as a user would (a key), and waits until its window has left the screen: a killed
+    Wine program's window can stay on the screen for seconds and hold up the next program's start."""
+    window = session.wait_for_window(title, timeout=1)
+    if window is not None and process.running():
+        session.send_key(window, "Escape")
+    if process.wait_exit(10) is None:
+        process.kill()
+    screen = Screen(session.display)
+    try:
+        deadline = time.monotonic() + 20
+        while time.monotonic() < deadline and (session.find_windows(title) or screen.any_lit_pixel()):
+            time.sleep(0.1)
+    finally:
+        screen.close()
+
+
 def start(session, settings):
     """Starts the floor (settings None) or the saver with the settings; returns the process and its title."""
     if settings is None:
@@ -180,8 +197,7 @@ def measure(session, settings, seconds):
         others = sum(ticks - others_before[p] for p, ticks in session_ticks(session).items() if p in others_before)
         peak = status_kib(pid, "VmHWM")
     finally:
-        process.kill()
-    time.sleep(1)  # let Wine settle between runs
+        finish(session, process, title)
     return {"own": own, "all": own + others, "peak": peak, "first": shown}
 
 
@@ -190,9 +206,9 @@ def span(values, form):
     return form.format(low) if form.format(low) == form.format(high) else f"{form.format(low)}-{form.format(high)}"
 
 
-def open_session(arguments):
+def open_session(arguments, work="measure"):
     arch = harness.machine_arch()
-    session = harness.WineSession(arch, ROOT / "build" / "measure")
+    session = harness.WineSession(arch, ROOT / "build" / work)
     if arguments.build:
         session.product = Path(arguments.build).resolve() / "kelvor.scr"
     return arch, session.start()
@@ -208,7 +224,7 @@ def table(arguments):
         warm_up, title = start(session, {})
         session.wait_for_window(title)
         time.sleep(3)
-        warm_up.kill()
+        finish(session, warm_up, title)
         for round_number in range(arguments.rounds):
             for name, settings in chosen:
                 results[name].append(measure(session, settings, arguments.seconds))
@@ -235,7 +251,7 @@ def table(arguments):
 
 
 def long_run(arguments):
-    arch, session = open_session(arguments)
+    arch, session = open_session(arguments, "measure-long")
     try:
         process, title = start(session, {})
         if session.wait_for_window(title) is None:
@@ -253,7 +269,7 @@ def long_run(arguments):
         while time.monotonic() - begin < arguments.long:
             time.sleep(min(60.0, max(0.0, arguments.long - (time.monotonic() - begin))))
             samples.append(sample())
-        process.kill()
+        finish(session, process, title)
     finally:
         session.close()
     print(f"default settings, {'32-bit' if arch == '32' else 'x64'} build under Wine, "

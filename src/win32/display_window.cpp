@@ -67,6 +67,8 @@ void DisplayWindow::Attach(MainForm& form) {
 void DisplayWindow::StartTimer() {
     running_ = true;
     SetTimer(window_, kRefreshTimer, kTimerIntervalMs, nullptr);
+    // The first tick at once, not an interval after start-up: the block shows that much sooner.
+    PostMessageA(window_, WM_TIMER, kRefreshTimer, 0);
 }
 
 void DisplayWindow::Destroy() {

@@ -107,6 +107,46 @@ TEST(WinProbes, NetworkLineHasItsFixedForm) {
     EXPECT_TRUE(Matches(helper.Status(), R"(Network activity: rx: [/\\|]  tx: [/\\|])")) << helper.Status();
 }
 
+// The counters an interface's entry answers with are those of its row in the table: compared for
+// every row whose counters did not move between two readings of the table around the entries.
+TEST(WinProbes, EachInterfaceEntryAnswersWithTheCountersOfItsTableRow) {
+    WinInterfaceTable source;
+    const InterfaceEntryLayout layout = source.EntryLayout();
+    ASSERT_NE(layout, InterfaceEntryLayout::None);
+    const auto readRows = [&] {
+        uint32_t size = 0;
+        source.QuerySize(size);
+        std::vector<uint8_t> table(size);
+        std::vector<InterfaceRow> rows;
+        EXPECT_EQ(source.Read(table), 0);
+        EXPECT_TRUE(ReadInterfaceRows(table, rows));
+        return rows;
+    };
+    const std::vector<InterfaceRow> before = readRows();
+    std::vector<std::vector<uint8_t>> entries;
+    for (const InterfaceRow& row : before) {
+        entries.push_back(InterfaceEntryFor(layout, row.Index));
+        ASSERT_EQ(source.ReadEntry(entries.back()), 0) << row.Index;
+        ASSERT_EQ(source.ReadEntry(entries.back()), 0) << row.Index;  // named by what the first answer filled in
+    }
+    const std::vector<InterfaceRow> after = readRows();
+    ASSERT_EQ(after.size(), before.size());
+    int compared = 0;
+    for (size_t row = 0; row < before.size(); ++row) {
+        const std::optional<InterfaceCounters> counters = ReadInterfaceEntry(layout, entries[row]);
+        ASSERT_TRUE(counters.has_value());
+        EXPECT_EQ(counters->Index, before[row].Index);
+        if (before[row].Received != after[row].Received || before[row].Sent != after[row].Sent) continue;
+        EXPECT_EQ(counters->Received, before[row].Received) << before[row].Index;
+        EXPECT_EQ(counters->Sent, before[row].Sent) << before[row].Index;
+        ++compared;
+    }
+    EXPECT_GE(compared, 1);
+
+    std::vector<uint8_t> missing = InterfaceEntryFor(layout, 0x7FFFFFF0u);
+    EXPECT_NE(source.ReadEntry(missing), 0);
+}
+
 // The processor line's form for `processors` figures, each a whole percentage from 0 to 100.
 std::string ProcessorLinePattern(int32_t processors) {
     const std::string figure = "(0[0-9]|[1-9][0-9]|100)";
