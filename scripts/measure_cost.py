@@ -8,9 +8,11 @@ For each run: the processor time (user + system, clock ticks from /proc) of the 
 own process over the measured window, and the same for the whole Wine session (the program, the
 Wine server and Wine's own processes, the X server); its peak memory (VmHWM); and the time from
 process start to its first frame (for the saver: the first frame with text on it). The table gives
-the range over the rounds of each figure and of its ratio to the floor of the same round.
+the range over the rounds of each figure and of its ratio to the floor of the same round. With
+--before, each setting also runs with the kelvor.scr of that folder (an earlier build), right after
+this build's run, so before and after compare in the same round.
 
-    scripts/measure_cost.py [--seconds 25] [--rounds 3] [--only WORD ...] [--build DIR]
+    scripts/measure_cost.py [--seconds 25] [--rounds 3] [--only WORD ...] [--build DIR] [--before DIR]
     scripts/measure_cost.py --long 600     # the default saver for ten minutes: growth over time
 
 The long run reports resident memory, peak memory, open handles (file descriptors of the Wine
@@ -167,7 +169,7 @@ def start(session, settings):
     """Starts the floor (settings None) or the saver with the settings; returns the process and its title."""
     if settings is None:
         started = time.monotonic()
-        process = session.start_program(session.product.parent / "floor_window.exe")
+        process = session.start_program(session.floor)
         title = "^KelvorFloor$"
     else:
         session.clear_settings()
@@ -211,6 +213,7 @@ def open_session(arguments, work="measure"):
     session = harness.WineSession(arch, ROOT / "build" / work)
     if arguments.build:
         session.product = Path(arguments.build).resolve() / "kelvor.scr"
+    session.floor = session.product.parent / "floor_window.exe"
     return arch, session.start()
 
 
@@ -218,7 +221,13 @@ def table(arguments):
     chosen = [(name, settings) for name, settings in SETTINGS
               if settings is None or not arguments.only or any(word in name for word in arguments.only)]
     arch, session = open_session(arguments)
-    results = {name: [] for name, _ in chosen}
+    builds = [("", session.product)]
+    if arguments.before:
+        builds.append(("before: ", Path(arguments.before).resolve() / "kelvor.scr"))
+    results = {}
+    for name, settings in chosen:
+        for label, _ in builds if settings is not None else builds[:1]:
+            results[label + name] = []
     try:
         # A fresh prefix builds its font cache at the first program that draws text: not measured.
         warm_up, title = start(session, {})
@@ -227,8 +236,11 @@ def table(arguments):
         finish(session, warm_up, title)
         for round_number in range(arguments.rounds):
             for name, settings in chosen:
-                results[name].append(measure(session, settings, arguments.seconds))
-                print(f"round {round_number + 1}: {name}: {results[name][-1]}", file=sys.stderr, flush=True)
+                for label, product in builds if settings is not None else builds[:1]:
+                    session.product = product
+                    results[label + name].append(measure(session, settings, arguments.seconds))
+                    print(f"round {round_number + 1}: {label}{name}: {results[label + name][-1]}", file=sys.stderr,
+                          flush=True)
     finally:
         session.close()
 
@@ -286,6 +298,7 @@ def main():
     parser.add_argument("--seconds", type=int, default=25, help="length of each measured window")
     parser.add_argument("--rounds", type=int, default=3)
     parser.add_argument("--only", nargs="*", help="settings whose names hold one of these words (the floor always)")
+    parser.add_argument("--before", help="also run each setting with the kelvor.scr of this folder")
     parser.add_argument("--long", type=int, help="instead: run the default saver this many seconds")
     parser.add_argument("--build", help="the folder of kelvor.scr and floor_window.exe (default: this machine's "
                         "Wine architecture's build folder)")

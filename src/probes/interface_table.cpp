@@ -18,28 +18,44 @@ int32_t AddUnlessOverflow(int32_t total, int32_t addend) {
     return __builtin_add_overflow(total, addend, &sum) ? total : sum;
 }
 
+// Adds a row's counters as signed 32-bit numbers; an addition that would overflow is left out.
+void Add(OctetTotals& totals, int32_t received, int32_t sent) {
+    totals.Received = AddUnlessOverflow(totals.Received, received);
+    totals.Sent = AddUnlessOverflow(totals.Sent, sent);
+}
+
+// Calls `each` with the offset of every row, in order; false, without any call, when the rows do
+// not all fit in the bytes given.
+template <typename Each>
+bool ForEachRow(const ByteView& bytes, Each each) {
+    if (!bytes.Holds(0, kFirstRow)) return false;
+    const uint64_t end = kFirstRow + uint64_t{bytes.U32(0)} * Row::kSize;
+    if (!bytes.Holds(kFirstRow, end - kFirstRow)) return false;
+    for (uint64_t row = kFirstRow; row < end; row += Row::kSize) each(row);
+    return true;
+}
+
 }  // namespace
 
 bool ReadInterfaceRows(std::span<const uint8_t> table, std::vector<InterfaceRow>& rows) {
     rows.clear();
     const ByteView bytes(table);
-    if (!bytes.Holds(0, kFirstRow)) return false;
-    const uint32_t count = bytes.U32(0);
-    const uint64_t end = kFirstRow + uint64_t{count} * Row::kSize;
-    if (!bytes.Holds(kFirstRow, end - kFirstRow)) return false;
-    rows.reserve(count);
-    for (uint64_t row = kFirstRow; row < end; row += Row::kSize)
+    return ForEachRow(bytes, [&](uint64_t row) {
         rows.push_back({bytes.U32(row + Row::kIndex), bytes.U32(row + Row::kOperStatus),
                         bytes.U32(row + Row::kInOctets), bytes.U32(row + Row::kOutOctets)});
-    return true;
+    });
 }
 
 OctetTotals SumOctets(std::span<const InterfaceRow> rows) {
     OctetTotals totals;
-    for (const InterfaceRow& row : rows) {
-        totals.Received = AddUnlessOverflow(totals.Received, static_cast<int32_t>(row.Received));
-        totals.Sent = AddUnlessOverflow(totals.Sent, static_cast<int32_t>(row.Sent));
-    }
+    for (const InterfaceRow& row : rows) Add(totals, static_cast<int32_t>(row.Received), static_cast<int32_t>(row.Sent));
+    return totals;
+}
+
+OctetTotals SumInterfaceOctets(std::span<const uint8_t> table) {
+    const ByteView bytes(table);
+    OctetTotals totals;
+    ForEachRow(bytes, [&](uint64_t row) { Add(totals, bytes.I32(row + Row::kInOctets), bytes.I32(row + Row::kOutOctets)); });
     return totals;
 }
 

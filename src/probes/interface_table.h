@@ -49,6 +49,10 @@ bool ReadInterfaceRows(std::span<const uint8_t> table, std::vector<InterfaceRow>
 // order; a row whose addition would overflow is left out of that total.
 OctetTotals SumOctets(std::span<const InterfaceRow> rows);
 
+// The same straight from the table, where nothing else of it is needed; a table whose rows do not
+// all fit counts as empty.
+OctetTotals SumInterfaceOctets(std::span<const uint8_t> table);
+
 // Whether an interface of this operational status can pass traffic at all. Those that cannot
 // (not operational, unreachable, disconnected) keep their counters until their status changes.
 bool CanPassTraffic(uint32_t operStatus);

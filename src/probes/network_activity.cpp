@@ -17,14 +17,17 @@ std::string NetworkActivity::Status() {
 bool NetworkActivity::UpdateByteCounts() {
     bytesReceived_ = 0;
     bytesSent_ = 0;
+    OctetTotals totals;
     if (refreshesUntilReading_ > 0 && ReadEntries()) {
         --refreshesUntilReading_;
+        totals = SumOctets(rows_);
     } else {
         const TableReading reading = ReadTable();
         if (reading == TableReading::NotSupported) return false;
         if (reading == TableReading::Failed) return true;
+        // Without entries the rows are not kept: the table is summed as it is, on every refresh.
+        totals = source_.EntryLayout() == InterfaceEntryLayout::None ? SumInterfaceOctets(table_) : SumOctets(rows_);
     }
-    const OctetTotals totals = SumOctets(rows_);
     bytesReceived_ = totals.Received;
     bytesSent_ = totals.Sent;
     return true;
@@ -45,10 +48,10 @@ NetworkActivity::TableReading NetworkActivity::ReadTable() {
         table_.assign(size, 0);
         status = source_.Read(table_);
     }
-    if (status != 0 || !ReadInterfaceRows(table_, rows_)) return TableReading::Failed;
-
+    if (status != 0) return TableReading::Failed;
     const InterfaceEntryLayout layout = source_.EntryLayout();
     if (layout == InterfaceEntryLayout::None) return TableReading::Read;
+    if (!ReadInterfaceRows(table_, rows_)) return TableReading::Failed;
     for (size_t row = 0; row < rows_.size(); ++row)
         if (CanPassTraffic(rows_[row].OperStatus)) entries_.push_back({row, InterfaceEntryFor(layout, rows_[row].Index)});
     refreshesUntilReading_ = kRefreshesPerTableReading - 1;

@@ -47,6 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint64_t count = table.size() >= 4 ? U32At(table.data()) : 0;
     const bool fits = table.size() >= 4 && 4 + count * kInterfaceRowSize <= table.size();
     if (read != fits || rows.size() != (fits ? count : 0)) std::abort();
+    const OctetTotals fromRows = SumOctets(rows);
+    const OctetTotals fromTable = SumInterfaceOctets(table);
+    if (fromRows.Received != fromTable.Received || fromRows.Sent != fromTable.Sent) std::abort();
 
     // The same table through the line, by the table alone and by the entries of each interface.
     for (const InterfaceEntryLayout layout :
