@@ -236,12 +236,19 @@ void DisplayWindow::Paint(HDC target) {
     const bool panelDamaged = IntersectRect(&inside, &area, &panelRect) != FALSE;
 
     // Around the panel there is only the background, which cannot flash: it goes straight to the
-    // screen. The panel comes whole from its image: no flash between fill and text either.
-    const int saved = SaveDC(target);
-    if (panelDamaged) ExcludeClipRect(target, inside.left, inside.top, inside.right, inside.bottom);
-    FillRect(target, &area, backBrush_.For(block.BackColour()));
-    RestoreDC(target, saved);
-    if (!panelDamaged) return;
+    // screen, in strips rather than through a clip region (restoring a window DC's state costs Wine
+    // a font selection on the display driver). The panel comes whole from its image.
+    const HBRUSH back = backBrush_.For(block.BackColour());
+    if (!panelDamaged) {
+        FillRect(target, &area, back);
+        return;
+    }
+    const RECT strips[] = {{area.left, area.top, area.right, inside.top},
+                           {area.left, inside.bottom, area.right, area.bottom},
+                           {area.left, inside.top, inside.left, inside.bottom},
+                           {inside.right, inside.top, area.right, inside.bottom}};
+    for (const RECT& strip : strips)
+        if (!IsRectEmpty(&strip)) FillRect(target, &strip, back);
     PrepareImage(block, panel);
     BitBlt(target, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top, imageDc_.Get(),
            inside.left - panel.left, inside.top - panel.top, SRCCOPY);
