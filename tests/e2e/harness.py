@@ -33,7 +33,7 @@ def product_path(arch):
     return BUILD / ("win32" if arch == "32" else "win64") / "kelvor.scr"
 
 
-def _free_display_number(start=90):
+def free_display_number(start=90):
     for number in range(start, start + 100):
         if not Path(f"/tmp/.X{number}-lock").exists() and not Path(f"/tmp/.X11-unix/X{number}").exists():
             return number
@@ -88,7 +88,7 @@ class WineSession:
     # ----- life cycle -------------------------------------------------------------------------
 
     def start(self):
-        number = _free_display_number()
+        number = free_display_number()
         self.display = f":{number}"
         self._xvfb = subprocess.Popen(
             ["Xvfb", self.display, "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
@@ -298,6 +298,17 @@ class Screen:
         target = bytes(colour)
         count = sum(1 for i in range(0, len(self.rgb), 3) if self.rgb[i:i + 3] == target)
         return count / (self.width * self.height)
+
+
+def read_text(shot, box, crop, page_mode=7, margin=12):
+    """The text inside `box` (left, top, right, bottom) of the screenshot `shot`, read by OCR: one
+    line with page mode 7, a block of lines with 6. The cut-out is saved as `crop`."""
+    left, top = max(box[0] - margin, 0), max(box[1] - margin, 0)
+    width, height = box[2] - left + 1 + margin, box[3] - top + 1 + margin
+    subprocess.run(["convert", str(shot), "-crop", f"{width}x{height}+{left}+{top}", "+repage", str(crop)],
+                   check=True, timeout=30)
+    return subprocess.run(["tesseract", str(crop), "stdout", "--psm", str(page_mode)], capture_output=True, text=True,
+                          check=True, timeout=60).stdout.strip()
 
 
 def windows_path(path):
