@@ -31,22 +31,22 @@ bool LinuxKernelText::Read(std::string& text) {
 }
 
 bool LinuxKernelText::ReadOpen(std::string& text) {
-    if (lseek(fd_, 0, SEEK_SET) != 0) return false;
-    // The string keeps its capacity from read to read, so a steady file costs no allocation.
-    text.clear();
+    size_t used = 0;
     for (;;) {
-        const size_t used = text.size();
-        if (used >= kLargestText) return false;
-        text.resize(used + kReadStep);
-        const ssize_t got = read(fd_, text.data() + used, kReadStep);
-        if (got < 0 && errno == EINTR) {
-            text.resize(used);
-            continue;
-        }
+        if (buffer_.size() < used + kReadStep) buffer_.resize(used + kReadStep);
+        const size_t room = buffer_.size() - used;
+        // A read from the start makes the kernel write the text afresh.
+        const ssize_t got = pread(fd_, buffer_.data() + used, room, static_cast<off_t>(used));
+        if (got < 0 && errno == EINTR) continue;
         if (got < 0) return false;
-        text.resize(used + static_cast<size_t>(got));
-        if (got == 0) return true;
+        used += static_cast<size_t>(got);
+        // The kernel fills the whole room of a read unless the text ends first: a short read
+        // spares the read that would only find the end.
+        if (static_cast<size_t>(got) < room) break;
+        if (used >= kLargestText) return false;
     }
+    text.assign(buffer_.data(), used);
+    return true;
 }
 
 }  // namespace kelvor::x11

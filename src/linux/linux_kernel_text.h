@@ -1,8 +1,9 @@
 #pragma once
 // A /proc file read whole on each call. The file stays open between reads: the kernel writes its
-// text afresh whenever it is read again from the start.
+// text afresh whenever it is read again from the start, and one positioned read does it.
 
 #include <string>
+#include <vector>
 
 #include "probes/kernel_text.h"
 
@@ -23,6 +24,8 @@ private:
 
     std::string path_;
     int fd_ = -1;
+    // What the kernel wrote; it keeps its size, so that reading costs no allocation or clearing.
+    std::vector<char> buffer_;
 };
 
 }  // namespace kelvor::x11

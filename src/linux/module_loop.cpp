@@ -39,9 +39,14 @@ bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surfa
 
 void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
                const volatile std::sig_atomic_t& stopRequested) {
+    // What start-up asked of the server goes out before the first wait.
+    XFlush(display);
     Clock::time_point nextTick = Clock::now();
+    bool readable = true;
     while (stopRequested == 0) {
-        if (!HandleEvents(display, window, surface)) return;
+        // Xlib looks for new events on every call that may read; it is asked only when the
+        // connection has something to read or an earlier call (a flush reads too) queued events.
+        if ((readable || XQLength(display) > 0) && !HandleEvents(display, window, surface)) return;
         const Clock::time_point now = Clock::now();
         if (now >= nextTick) {
             info.Tick();
@@ -50,12 +55,16 @@ void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface,
             if (nextTick <= now) nextTick = now + kTickInterval;
         }
         surface.PaintMarked();
-        XFlush(display);
-        if (XEventsQueued(display, QueuedAlready) > 0) continue;
+        surface.SendPainted();
+        if (XQLength(display) > 0) {
+            readable = true;
+            continue;
+        }
         const auto wait = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
         pollfd connection{ConnectionNumber(display), POLLIN, 0};
         // A signal cuts the wait short (EINTR); the flag is looked at again straight away.
-        poll(&connection, 1, static_cast<int>(std::max<int64_t>(wait.count(), 0)));
+        readable = poll(&connection, 1, static_cast<int>(std::max<int64_t>(wait.count(), 0))) > 0 &&
+                   (connection.revents & (POLLIN | POLLHUP | POLLERR)) != 0;
     }
 }
 

@@ -5,8 +5,10 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xft/Xft.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
+#include <xcb/xcb.h>
 
 #undef Status

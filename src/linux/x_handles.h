@@ -53,9 +53,26 @@ private:
 };
 
 using ScopedPixmap = DisplayResource<Pixmap, XFreePixmap>;
-using ScopedGc = DisplayResource<GC, XFreeGC>;
 using ScopedWindow = DisplayResource<Window, XDestroyWindow>;
 using ScopedXftFont = DisplayResource<XftFont*, XftFontClose>;
+
+// A graphics context made through XCB, on the connection that Xlib shares with it.
+class ScopedXcbGc {
+public:
+    ScopedXcbGc(xcb_connection_t* connection, xcb_drawable_t drawable, uint32_t mask, const uint32_t* values)
+        : connection_(connection), id_(xcb_generate_id(connection)) {
+        xcb_create_gc(connection, id_, drawable, mask, values);
+    }
+    ScopedXcbGc(const ScopedXcbGc&) = delete;
+    ScopedXcbGc& operator=(const ScopedXcbGc&) = delete;
+    ~ScopedXcbGc() { xcb_free_gc(connection_, id_); }
+
+    xcb_gcontext_t Get() const { return id_; }
+
+private:
+    xcb_connection_t* connection_;
+    xcb_gcontext_t id_;
+};
 
 // A colour for Xft's drawing, allocated in a colormap.
 class ScopedXftColour {

@@ -18,13 +18,13 @@ constexpr size_t kColoursKept = 4;
 XftBlockSurface::XftBlockSurface(Display* display, const TargetWindow& window, double dotsPerInchX,
                                  double dotsPerInchY)
     : display_(display),
+      connection_(XGetXCBConnection(display)),
       window_(window),
       dotsPerInchY_(dotsPerInchY),
       twipsPerPixelX_(kTwipsPerInch / dotsPerInchX),
-      twipsPerPixelY_(kTwipsPerInch / dotsPerInchY) {
-    XGCValues values{};
-    values.graphics_exposures = False;
-    copyGc_ = ScopedGc(display, XCreateGC(display, window.Id(), GCGraphicsExposures, &values));
+      twipsPerPixelY_(kTwipsPerInch / dotsPerInchY),
+      gc_(connection_, static_cast<xcb_drawable_t>(window.Id()), XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES,
+          std::array<uint32_t, 2>{0, 0}.data()) {
     colours_.reserve(kColoursKept);
     marked_ = {0, 0, window.Size().width, window.Size().height};
 }
@@ -68,16 +68,37 @@ const XftColor* XftBlockSurface::Colour(int32_t rgb) {
     return colours_.back().Get();
 }
 
-XftDraw* XftBlockSurface::BufferOfAtLeast(int32_t width, int32_t height) {
-    if (width > bufferSize_.width || height > bufferSize_.height) {
-        bufferSize_ = {std::max(width, bufferSize_.width), std::max(height, bufferSize_.height)};
-        bufferDraw_.reset();
-        buffer_ = ScopedPixmap(display_, XCreatePixmap(display_, window_.Id(), static_cast<unsigned>(bufferSize_.width),
-                                                       static_cast<unsigned>(bufferSize_.height),
-                                                       static_cast<unsigned>(window_.Depth())));
-        bufferDraw_.reset(XftDrawCreate(display_, buffer_.Get(), window_.WindowVisual(), window_.WindowColormap()));
+Pixmap XftBlockSurface::GrowingPixmap::OfAtLeast(Display* display, const TargetWindow& window, PixelSize size) {
+    if (size.width > size_.width || size.height > size_.height) {
+        size_ = {std::max(size.width, size_.width), std::max(size.height, size_.height)};
+        draw_.reset();
+        pixmap_ = ScopedPixmap(display, XCreatePixmap(display, window.Id(), static_cast<unsigned>(size_.width),
+                                                      static_cast<unsigned>(size_.height),
+                                                      static_cast<unsigned>(window.Depth())));
     }
-    return bufferDraw_.get();
+    return pixmap_.Get();
+}
+
+XftDraw* XftBlockSurface::GrowingPixmap::Draw(Display* display, const TargetWindow& window) {
+    if (!draw_) draw_.reset(XftDrawCreate(display, pixmap_.Get(), window.WindowVisual(), window.WindowColormap()));
+    return draw_.get();
+}
+
+void XftBlockSurface::Fill(xcb_drawable_t drawable, int32_t rgb, const PixelRect& rect) {
+    const uint32_t pixel = static_cast<uint32_t>(Colour(rgb)->pixel);
+    if (pixel != gcForeground_) {
+        xcb_change_gc(connection_, gc_.Get(), XCB_GC_FOREGROUND, &pixel);
+        gcForeground_ = pixel;
+    }
+    const xcb_rectangle_t area{static_cast<int16_t>(rect.left), static_cast<int16_t>(rect.top),
+                               static_cast<uint16_t>(rect.Width()), static_cast<uint16_t>(rect.Height())};
+    xcb_poly_fill_rectangle(connection_, drawable, gc_.Get(), 1, &area);
+}
+
+void XftBlockSurface::Copy(xcb_drawable_t from, xcb_drawable_t to, PixelPoint source, const PixelRect& target) {
+    xcb_copy_area(connection_, from, to, gc_.Get(), static_cast<int16_t>(source.x), static_cast<int16_t>(source.y),
+                  static_cast<int16_t>(target.left), static_cast<int16_t>(target.top),
+                  static_cast<uint16_t>(target.Width()), static_cast<uint16_t>(target.Height()));
 }
 
 void XftBlockSurface::PaintMarked() {
@@ -86,27 +107,42 @@ void XftBlockSurface::PaintMarked() {
     marked_ = {};
     if (area.IsEmpty() || block_ == nullptr) return;
 
-    // Drawn with the marked area's corner at the buffer's origin, then copied in one go.
     const InfoBlock& block = *block_;
-    XftDraw* draw = BufferOfAtLeast(area.Width(), area.Height());
-    XftDrawRect(draw, Colour(block.BackColour()), 0, 0, static_cast<unsigned>(area.Width()),
-                static_cast<unsigned>(area.Height()));
     const PixelRect panel = block.BlockPixels();
+    DrawImage(look_.Compare(block), panel);
+    // The marked area composed with its corner at the buffer's origin, then copied in one go.
+    const auto buffer = static_cast<xcb_drawable_t>(buffer_.OfAtLeast(display_, window_, {area.Width(), area.Height()}));
+    Fill(buffer, block.BackColour(), {0, 0, area.Width(), area.Height()});
     const PixelRect shown = Intersection(panel, area);
-    if (!shown.IsEmpty()) {
-        if (block.BlockBackColour() != block.BackColour())
-            XftDrawRect(draw, Colour(block.BlockBackColour()), shown.left - area.left, shown.top - area.top,
-                        static_cast<unsigned>(shown.Width()), static_cast<unsigned>(shown.Height()));
-        XRectangle clip{static_cast<short>(shown.left - area.left), static_cast<short>(shown.top - area.top),
-                        static_cast<unsigned short>(shown.Width()), static_cast<unsigned short>(shown.Height())};
-        XftDrawSetClipRectangles(draw, 0, 0, &clip, 1);
-        block.ForEachLine([&](InfoLabel label, int32_t x, int32_t y, std::string_view line) {
-            DrawLine(draw, label, x - area.left, y - area.top, line);
-        });
-        XftDrawSetClip(draw, nullptr);
-    }
-    XCopyArea(display_, buffer_.Get(), window_.Id(), copyGc_.Get(), 0, 0, static_cast<unsigned>(area.Width()),
-              static_cast<unsigned>(area.Height()), area.left, area.top);
+    if (!shown.IsEmpty())
+        Copy(static_cast<xcb_drawable_t>(image_.Get()), buffer,
+             {shown.left - panel.left, shown.top - panel.top},
+             {shown.left - area.left, shown.top - area.top, shown.right - area.left, shown.bottom - area.top});
+    Copy(buffer, static_cast<xcb_drawable_t>(window_.Id()), {0, 0}, area);
+    painted_ = true;
+}
+
+void XftBlockSurface::SendPainted() {
+    if (std::exchange(painted_, false)) xcb_flush(connection_);
+}
+
+void XftBlockSurface::DrawImage(BlockLook::Change change, const PixelRect& panel) {
+    if (change == BlockLook::Change::Nothing || panel.IsEmpty()) return;
+    const InfoBlock& block = *block_;
+    // Lines are drawn in the image's coordinates; what runs past the panel is never copied.
+    image_.OfAtLeast(display_, window_, {panel.Width(), panel.Height()});
+    XftDraw* draw = image_.Draw(display_, window_);
+    const bool whole = change == BlockLook::Change::Whole;
+    if (whole)
+        XftDrawRect(draw, Colour(block.BlockBackColour()), 0, 0, static_cast<unsigned>(panel.Width()), static_cast<unsigned>(panel.Height()));
+    block.ForEachLine([&](InfoLabel label, int32_t x, int32_t y, std::string_view line) {
+        if (!whole) {
+            if (label != InfoLabel::Network) return;
+            XftDrawRect(draw, Colour(block.BlockBackColour()), 0, y - panel.top, static_cast<unsigned>(panel.Width()),
+                        static_cast<unsigned>(LineHeight(label)));
+        }
+        DrawLine(draw, label, x - panel.left, y - panel.top, line);
+    });
 }
 
 void XftBlockSurface::DrawLine(XftDraw* draw, InfoLabel label, int32_t x, int32_t y, std::string_view line) {
