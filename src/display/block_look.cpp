@@ -18,8 +18,8 @@ BlockLook::LabelChange BlockLook::LabelLook::Remember(const InfoBlock& block, In
 BlockLook::Change BlockLook::Compare(const InfoBlock& block) {
     const PixelRect pixels = block.BlockPixels();
     const PixelSize size{pixels.Width(), pixels.Height()};
-    const bool panelChanged = !known_ || size != size_ || backColour_ != block.BackColour() ||
-                              blockBackColour_ != block.BlockBackColour();
+    const bool panelChanged =
+        !known_ || size != size_ || backColour_ != block.BackColour() || blockBackColour_ != block.BlockBackColour();
     known_ = true;
     size_ = size;
     backColour_ = block.BackColour();

@@ -14,7 +14,7 @@ namespace kelvor {
 class BlockLook {
 public:
     enum class Change {
-        Nothing,        // the block may have moved; the image is as it was
+        Nothing,      // the block may have moved; the image is as it was
         NetworkLine,  // only the network line's text: that line is drawn again
         Whole,        // anything else: the whole image is drawn again
     };

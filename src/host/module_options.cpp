@@ -17,8 +17,8 @@ struct Word {
 };
 
 constexpr std::array kAnimations{
-    Word{"jump", Movers::kRandomJumping}, Word{"slide", Movers::kRandomSliding},
-    Word{"bounce", Movers::kBounceOffSides}, Word{"path", Movers::kRandomPath},
+    Word{"jump", Movers::kRandomJumping},        Word{"slide", Movers::kRandomSliding},
+    Word{"bounce", Movers::kBounceOffSides},     Word{"path", Movers::kRandomPath},
     Word{"centre", Movers::kStationaryInCentre},
 };
 
@@ -242,8 +242,8 @@ bool ModuleSettings(const ModuleOptions& options, ColourNames& colours, SaverSet
         settings.FontUnderline = font.underline;
         settings.FontStrikethru = font.strikeout;
     }
-    for (const auto& [name, into] : {std::pair{&options.foreground, &settings.FontColour},
-                                     std::pair{&options.background, &settings.BgColour}}) {
+    for (const auto& [name, into] :
+         {std::pair{&options.foreground, &settings.FontColour}, std::pair{&options.background, &settings.BgColour}}) {
         if (!*name) continue;
         const std::optional<int32_t> colour = colours.Colour(**name);
         if (!colour) {

@@ -65,7 +65,8 @@ double DotsPerInch(Display* display, int screen, bool across) {
 int Run(const kelvor::ModuleOptions& options, const kelvor::TargetChoice& choice) {
     using namespace kelvor;
     const x11::ScopedDisplay display(XOpenDisplay(options.displayName.empty() ? nullptr : options.displayName.c_str()));
-    if (!display) return Fail("cannot open display '" + std::string(XDisplayName(options.displayName.c_str())) + "'", false);
+    if (!display)
+        return Fail("cannot open display '" + std::string(XDisplayName(options.displayName.c_str())) + "'", false);
     XSetErrorHandler(ReportXError);
 
     x11::TargetWindow window(display.get(), choice);

@@ -16,8 +16,12 @@ ScopedXftColour::ScopedXftColour(Display* display, Visual* visual, Colormap colo
 }
 
 ScopedXftColour::ScopedXftColour(ScopedXftColour&& other) noexcept
-    : display_(other.display_), visual_(other.visual_), colormap_(other.colormap_), rgb_(other.rgb_),
-      colour_(other.colour_), allocated_(std::exchange(other.allocated_, false)) {}
+    : display_(other.display_),
+      visual_(other.visual_),
+      colormap_(other.colormap_),
+      rgb_(other.rgb_),
+      colour_(other.colour_),
+      allocated_(std::exchange(other.allocated_, false)) {}
 
 ScopedXftColour::~ScopedXftColour() {
     if (allocated_) XftColorFree(display_, visual_, colormap_, &colour_);

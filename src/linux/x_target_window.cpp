@@ -46,9 +46,9 @@ Window TargetWindow::CreateOwnWindow() {
     // No background: every pixel is painted from the off-screen buffer, so the server need not
     // clear anything first (which would flash).
     attributes.background_pixmap = None;
-    own_ = ScopedWindow(display_, XCreateWindow(display_, RootWindow(display_, screen), 0, 0, kOwnWindowWidth,
-                                                kOwnWindowHeight, 0, CopyFromParent, InputOutput, CopyFromParent,
-                                                CWBackPixmap, &attributes));
+    own_ = ScopedWindow(
+        display_, XCreateWindow(display_, RootWindow(display_, screen), 0, 0, kOwnWindowWidth, kOwnWindowHeight, 0,
+                                CopyFromParent, InputOutput, CopyFromParent, CWBackPixmap, &attributes));
     XStoreName(display_, own_.Get(), kOwnWindowTitle);
     XClassHint hint{const_cast<char*>(kModuleName), const_cast<char*>(kOwnWindowTitle)};
     XSetClassHint(display_, own_.Get(), &hint);

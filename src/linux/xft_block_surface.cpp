@@ -15,8 +15,7 @@ constexpr size_t kColoursKept = 4;
 
 }  // namespace
 
-XftBlockSurface::XftBlockSurface(Display* display, const TargetWindow& window, double dotsPerInchX,
-                                 double dotsPerInchY)
+XftBlockSurface::XftBlockSurface(Display* display, const TargetWindow& window, double dotsPerInchX, double dotsPerInchY)
     : display_(display),
       connection_(XGetXCBConnection(display)),
       window_(window),
@@ -31,11 +30,10 @@ XftBlockSurface::XftBlockSurface(Display* display, const TargetWindow& window, d
 
 bool XftBlockSurface::UseFont(InfoLabel label, const FontDescription& font) {
     const double pixels = std::max(1, FontPixelHeight(font.size, static_cast<int>(std::lround(dotsPerInchY_))));
-    XftFont* made = XftFontOpen(display_, window_.ScreenNumber(), XFT_FAMILY, XftTypeString, font.name.c_str(),
-                                XFT_PIXEL_SIZE, XftTypeDouble, pixels, XFT_WEIGHT, XftTypeInteger,
-                                font.bold ? XFT_WEIGHT_BOLD : XFT_WEIGHT_MEDIUM, XFT_SLANT, XftTypeInteger,
-                                font.italic ? XFT_SLANT_ITALIC : XFT_SLANT_ROMAN, XFT_ANTIALIAS, XftTypeBool, True,
-                                nullptr);
+    XftFont* made = XftFontOpen(
+        display_, window_.ScreenNumber(), XFT_FAMILY, XftTypeString, font.name.c_str(), XFT_PIXEL_SIZE, XftTypeDouble,
+        pixels, XFT_WEIGHT, XftTypeInteger, font.bold ? XFT_WEIGHT_BOLD : XFT_WEIGHT_MEDIUM, XFT_SLANT, XftTypeInteger,
+        font.italic ? XFT_SLANT_ITALIC : XFT_SLANT_ROMAN, XFT_ANTIALIAS, XftTypeBool, True, nullptr);
     if (made == nullptr) return false;
     fonts_[Index(label)] = ScopedXftFont(display_, made);
     underline_[Index(label)] = font.underline;
@@ -72,9 +70,9 @@ Pixmap XftBlockSurface::GrowingPixmap::OfAtLeast(Display* display, const TargetW
     if (size.width > size_.width || size.height > size_.height) {
         size_ = {std::max(size.width, size_.width), std::max(size.height, size_.height)};
         draw_.reset();
-        pixmap_ = ScopedPixmap(display, XCreatePixmap(display, window.Id(), static_cast<unsigned>(size_.width),
-                                                      static_cast<unsigned>(size_.height),
-                                                      static_cast<unsigned>(window.Depth())));
+        pixmap_ = ScopedPixmap(
+            display, XCreatePixmap(display, window.Id(), static_cast<unsigned>(size_.width),
+                                   static_cast<unsigned>(size_.height), static_cast<unsigned>(window.Depth())));
     }
     return pixmap_.Get();
 }
@@ -111,12 +109,12 @@ void XftBlockSurface::PaintMarked() {
     const PixelRect panel = block.BlockPixels();
     DrawImage(look_.Compare(block), panel);
     // The marked area composed with its corner at the buffer's origin, then copied in one go.
-    const auto buffer = static_cast<xcb_drawable_t>(buffer_.OfAtLeast(display_, window_, {area.Width(), area.Height()}));
+    const auto buffer =
+        static_cast<xcb_drawable_t>(buffer_.OfAtLeast(display_, window_, {area.Width(), area.Height()}));
     Fill(buffer, block.BackColour(), {0, 0, area.Width(), area.Height()});
     const PixelRect shown = Intersection(panel, area);
     if (!shown.IsEmpty())
-        Copy(static_cast<xcb_drawable_t>(image_.Get()), buffer,
-             {shown.left - panel.left, shown.top - panel.top},
+        Copy(static_cast<xcb_drawable_t>(image_.Get()), buffer, {shown.left - panel.left, shown.top - panel.top},
              {shown.left - area.left, shown.top - area.top, shown.right - area.left, shown.bottom - area.top});
     Copy(buffer, static_cast<xcb_drawable_t>(window_.Id()), {0, 0}, area);
     painted_ = true;
@@ -134,7 +132,8 @@ void XftBlockSurface::DrawImage(BlockLook::Change change, const PixelRect& panel
     XftDraw* draw = image_.Draw(display_, window_);
     const bool whole = change == BlockLook::Change::Whole;
     if (whole)
-        XftDrawRect(draw, Colour(block.BlockBackColour()), 0, 0, static_cast<unsigned>(panel.Width()), static_cast<unsigned>(panel.Height()));
+        XftDrawRect(draw, Colour(block.BlockBackColour()), 0, 0, static_cast<unsigned>(panel.Width()),
+                    static_cast<unsigned>(panel.Height()));
     block.ForEachLine([&](InfoLabel label, int32_t x, int32_t y, std::string_view line) {
         if (!whole) {
             if (label != InfoLabel::Network) return;

@@ -40,6 +40,31 @@ def free_display_number(start=90):
     raise RuntimeError("no free X display number")
 
 
+def start_xvfb(*options, first_number=90):
+    """Starts a private Xvfb screen of SCREEN_WIDTH x SCREEN_HEIGHT at 24 bits with the given extra
+    options; returns its display name and its process once it takes connections."""
+    number = free_display_number(first_number)
+    display = f":{number}"
+    xvfb = subprocess.Popen(
+        ["Xvfb", display, "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", *options, "-nolisten", "tcp"],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.time() + 20
+    while not Path(f"/tmp/.X11-unix/X{number}").exists():
+        if time.time() > deadline or xvfb.poll() is not None:
+            xvfb.kill()
+            raise RuntimeError("Xvfb did not start")
+        time.sleep(0.05)
+    return display, xvfb
+
+
+def stop_xvfb(xvfb):
+    xvfb.terminate()
+    try:
+        xvfb.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        xvfb.kill()
+
+
 # The session of this run, set by the runner before the tests start.
 current_session = None
 
@@ -88,16 +113,7 @@ class WineSession:
     # ----- life cycle -------------------------------------------------------------------------
 
     def start(self):
-        number = free_display_number()
-        self.display = f":{number}"
-        self._xvfb = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.time() + 20
-        while not Path(f"/tmp/.X11-unix/X{number}").exists():
-            if time.time() > deadline or self._xvfb.poll() is not None:
-                raise RuntimeError("Xvfb did not start")
-            time.sleep(0.05)
+        self.display, self._xvfb = start_xvfb()
         if self.prefix.exists():
             shutil.rmtree(self.prefix)
         subprocess.run([self.loader(), "wineboot", "-i"], env=self.env(), check=True,
@@ -118,11 +134,7 @@ class WineSession:
             subprocess.run(["wineserver", "-k"], env=self.env(), check=False, timeout=30,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if self._xvfb is not None:
-            self._xvfb.terminate()
-            try:
-                self._xvfb.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self._xvfb.kill()
+            stop_xvfb(self._xvfb)
             self._xvfb = None
 
     def env(self):

@@ -2,6 +2,7 @@
 how it ends and how it refuses what it cannot do."""
 
 import signal
+import subprocess
 import time
 import unittest
 import xml.etree.ElementTree as ElementTree
@@ -84,6 +85,20 @@ class ModuleTest(unittest.TestCase):
                 # The pane goes away: the module ends with it.
                 self.assertEqual(pane.wait(timeout=15), 0)
                 self.assertEqual(module.wait(timeout=3), 0)
+
+    def test_window_opens_a_window_of_its_own_and_draws_there(self):
+        self.clear_root()
+        module = self.start("-window", "-animation", "centre", "-bg", "#204080")
+        found = subprocess.run(["xdotool", "search", "--sync", "--name", "^Kelvor$"], env=self.x.env(),
+                               capture_output=True, text=True, timeout=20).stdout.split()
+        self.assertEqual(len(found), 1, module.stderr.read() if module.poll() is not None else found)
+        # Without a window manager it stays where it was made: the top-left corner.
+        box = self.drawn_box(module)
+        self.assertEqual(box, (0, 0, 799, 599))
+        time.sleep(1.5)
+        screen = self.x.screen_pixels()
+        inside = [screen.pixel(x, y) for y in range(0, 600, 2) for x in range(0, 800, 2)]
+        self.assertGreater(sum(1 for pixel in inside if pixel != rgb("#204080")), 100, "no text in the window")
 
     def test_bounce_moves_the_block(self):
         self.clear_root()

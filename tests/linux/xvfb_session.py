@@ -43,17 +43,8 @@ class XvfbSession:
         self._processes = []
 
     def start(self):
-        number = harness.free_display_number(start=150)
-        self.display = f":{number}"
         # A black root (-br), so that whatever the module draws stands out.
-        self._xvfb = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-dpi", str(self.dpi),
-             "-br", "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.time() + 20
-        while not Path(f"/tmp/.X11-unix/X{number}").exists():
-            if time.time() > deadline or self._xvfb.poll() is not None:
-                raise RuntimeError("Xvfb did not start")
-            time.sleep(0.05)
+        self.display, self._xvfb = harness.start_xvfb("-dpi", str(self.dpi), "-br", first_number=150)
         return self
 
     def close(self):
@@ -61,11 +52,7 @@ class XvfbSession:
             stop(process)
         self._processes.clear()
         if self._xvfb is not None:
-            self._xvfb.terminate()
-            try:
-                self._xvfb.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self._xvfb.kill()
+            harness.stop_xvfb(self._xvfb)
             self._xvfb = None
 
     def env(self, **extra):

@@ -39,8 +39,8 @@ protected:
 };
 
 TEST_F(ModuleDisplayTest, TheOptionsStyleTheBlockWhichShowsOnlyAfterTheFirstTick) {
-    Start({"-root", "-font", "DejaVu Sans-16:bold:underline", "-fg", "#102030", "-bg", "#102030", "-lines",
-           "name,cpu", "-animation", "centre"});
+    Start({"-root", "-font", "DejaVu Sans-16:bold:underline", "-fg", "#102030", "-bg", "#102030", "-lines", "name,cpu",
+           "-animation", "centre"});
     for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
         const FontDescription& font = block.Font(label);
         EXPECT_EQ(font.name, "DejaVu Sans");

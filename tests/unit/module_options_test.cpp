@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
+#include <regex>
+#include <sstream>
 
 #include "animation/movers.h"
 #include "display/dots_per_inch.h"
@@ -40,10 +43,13 @@ SaverSettings SettingsOf(std::vector<std::string> arguments) {
 }
 
 TEST(ModuleOptions, EveryOptionWithOneDashOrTwo) {
-    const auto options = Parse({"-root", "--window", "-window-id", "0x1a00003", "--display", ":7", "-font",
-                                "DejaVu Sans-14:bold:italic:underline:strikeout", "-fg", "navy", "--bg", "#ffff00",
-                                "-animation", "path", "-randomness", "10", "-lines", "cpu,network", "-text",
-                                "Rack 4", "-clock", "24", "-help"});
+    const auto options =
+        Parse({"-root",      "--window",    "-window-id",  "0x1a00003",
+               "--display",  ":7",          "-font",       "DejaVu Sans-14:bold:italic:underline:strikeout",
+               "-fg",        "navy",        "--bg",        "#ffff00",
+               "-animation", "path",        "-randomness", "10",
+               "-lines",     "cpu,network", "-text",       "Rack 4",
+               "-clock",     "24",          "-help"});
     ASSERT_TRUE(options.has_value());
     EXPECT_TRUE(options->root && options->window && options->help);
     EXPECT_EQ(options->windowId, 0x1a00003u);
@@ -193,6 +199,26 @@ TEST(ModuleSettings, AColourTheDisplayDoesNotKnowIsRefused) {
     std::string error;
     EXPECT_FALSE(ModuleSettings(*Parse({"-bg", "no such colour"}), colours, settings, error));
     EXPECT_EQ(error, "unknown colour 'no such colour'");
+}
+
+TEST(ModuleSettings, TheSettingsDescriptionShowsTheModulesDefaults) {
+    // xscreensaver's settings program shows these defaults and writes no option for them.
+    std::ifstream file(KELVOR_SOURCE_DIR "/packaging/xscreensaver/kelvor.xml");
+    ASSERT_TRUE(file.is_open());
+    std::stringstream content;
+    content << file.rdbuf();
+    const std::string description = content.str();
+    std::smatch found;
+    ASSERT_TRUE(
+        std::regex_search(description, found, std::regex(R"re(<number id="randomness"[^>]*default="(\d+)")re")));
+    EXPECT_EQ(std::stoi(found[1]), DefaultSettings().MoveEBRandom);
+    // The animation that needs no option is the first one, the one without arg-set.
+    ASSERT_TRUE(std::regex_search(description, found,
+                                  std::regex(R"re(<select id="animation">\s*<option id="(\w+)"[^>]*/>)re")));
+    EXPECT_EQ(found[0].str().find("arg-set"), std::string::npos);
+    EXPECT_EQ(Parse({"-animation", found[1]})->moveOption, DefaultSettings().MoveOption);
+    ASSERT_TRUE(std::regex_search(description, found, std::regex(R"re(arg-set="-clock (\d+)")re")));
+    EXPECT_NE(Parse({"-clock", found[1]})->timeFormat, DefaultSettings().TimeFormat);
 }
 
 TEST(DotsPerInch, TheUsersSettingThenTheScreensSizeThenNinetySix) {

@@ -21,8 +21,8 @@ constexpr char kTwoProcessors[] =
 
 std::string ProcessorLine(int number, uint64_t busy, uint64_t idle) {
     // Busy time split over user, system and irq; idle over idle and iowait.
-    return "cpu" + std::to_string(number) + " " + std::to_string(busy / 2) + " 0 " + std::to_string(busy - busy / 2 - 1) +
-           " " + std::to_string(idle - 1) + " 1 1 0 0 0 0\n";
+    return "cpu" + std::to_string(number) + " " + std::to_string(busy / 2) + " 0 " +
+           std::to_string(busy - busy / 2 - 1) + " " + std::to_string(idle - 1) + " 1 1 0 0 0 0\n";
 }
 
 TEST(ReadProcStat, EachProcessorsIdleAndElapsedTimes) {
@@ -47,14 +47,14 @@ TEST(ReadProcStat, EachProcessorsIdleAndElapsedTimes) {
 TEST(ReadProcStat, DamagedTextGivesNothing) {
     const char* damaged[] = {
         "",
-        "cpu  1 2 3 4\n",                                       // the summary alone
-        "cpu0 1 2 3\n",                                         // three times
-        "cpu0 1 2 x 4\n",                                       // not a number
-        "cpu0 1 2 3 4 5 6 7 8 9 10 junk\n",                     // trailing junk
-        "cpu0 1 2 3 4\ncpu0 1 2 3 4\n",                         // twice the same processor
-        "cpu0 18446744073709551615 1 0 0\n",                    // total beyond 64 bits
-        "cpu0 99999999999999999999 1 2 3\n",                    // number beyond 64 bits
-        "cpu4294967296 1 2 3 4\n",                              // processor number beyond 32 bits
+        "cpu  1 2 3 4\n",                     // the summary alone
+        "cpu0 1 2 3\n",                       // three times
+        "cpu0 1 2 x 4\n",                     // not a number
+        "cpu0 1 2 3 4 5 6 7 8 9 10 junk\n",   // trailing junk
+        "cpu0 1 2 3 4\ncpu0 1 2 3 4\n",       // twice the same processor
+        "cpu0 18446744073709551615 1 0 0\n",  // total beyond 64 bits
+        "cpu0 99999999999999999999 1 2 3\n",  // number beyond 64 bits
+        "cpu4294967296 1 2 3 4\n",            // processor number beyond 32 bits
         "cpu0 -1 2 3 4\n",
     };
     for (const char* text : damaged) EXPECT_FALSE(ReadProcStat(text).has_value()) << text;

@@ -26,8 +26,8 @@ TEST(ReadNetDevTotals, SumsEveryInterfaceButTheLoopback) {
     EXPECT_EQ(totals.received, 703844820);
     EXPECT_EQ(totals.sent, 490386);
     // Old kernels put large counters right after the colon.
-    const NetDevTotals packed = ReadNetDevTotals(std::string(kNetDevHeading) +
-                                                 "  eth0:4294967296 1 0 0 0 0 0 0 12 1 0 0 0 0 0 0\n");
+    const NetDevTotals packed =
+        ReadNetDevTotals(std::string(kNetDevHeading) + "  eth0:4294967296 1 0 0 0 0 0 0 12 1 0 0 0 0 0 0\n");
     EXPECT_EQ(packed.received, 4294967296);
     EXPECT_EQ(packed.sent, 12);
     // Only the headings: no interface yet.
@@ -37,9 +37,9 @@ TEST(ReadNetDevTotals, SumsEveryInterfaceButTheLoopback) {
 TEST(ReadNetDevTotals, DamagedLinesEmptyTheTotalsAndOverflowLeavesAnInterfaceOut) {
     const std::string good = kNetDevHeading + NetDevLine("eth0", 100, 200);
     const char* damaged[] = {
-        "  eth1 100 1 0 0 0 0 0 0 200\n",          // no colon
-        "  eth1: 100 1 0 0 0 0 0 0\n",             // the sent bytes missing
-        "  eth1: 100 1 0 0 0 0 0 0 x 1\n",         // not a number
+        "  eth1 100 1 0 0 0 0 0 0 200\n",                  // no colon
+        "  eth1: 100 1 0 0 0 0 0 0\n",                     // the sent bytes missing
+        "  eth1: 100 1 0 0 0 0 0 0 x 1\n",                 // not a number
         "  eth1: 18446744073709551615 1 0 0 0 0 0 0 1\n",  // beyond a signed 64-bit total
     };
     for (const char* line : damaged) {

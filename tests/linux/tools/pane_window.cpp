@@ -24,10 +24,10 @@ int main(int argc, char** argv) {
     XSetWindowAttributes attributes{};
     attributes.background_pixel = std::strtoul(argv[5], nullptr, 16);  // a 24-bit TrueColor screen
     attributes.override_redirect = True;
-    const Window pane = XCreateWindow(display, RootWindow(display, screen), std::atoi(argv[1]), std::atoi(argv[2]),
-                                      static_cast<unsigned>(std::atoi(argv[3])), static_cast<unsigned>(std::atoi(argv[4])),
-                                      0, CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWOverrideRedirect,
-                                      &attributes);
+    const Window pane =
+        XCreateWindow(display, RootWindow(display, screen), std::atoi(argv[1]), std::atoi(argv[2]),
+                      static_cast<unsigned>(std::atoi(argv[3])), static_cast<unsigned>(std::atoi(argv[4])), 0,
+                      CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWOverrideRedirect, &attributes);
     XSelectInput(display, pane, StructureNotifyMask);
     XMapWindow(display, pane);
     for (XEvent event; XNextEvent(display, &event), event.type != MapNotify;) {
