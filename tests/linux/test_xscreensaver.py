@@ -40,7 +40,9 @@ def environment_of(pid):
 class XscreensaverTest(unittest.TestCase):
     def setUp(self):
         self.x = xvfb_session.session()
-        self.home = Path(tempfile.mkdtemp(prefix="xscreensaver-home-", dir=self.x.work_dir))
+        # Under /tmp: the daemon's user must reach it, whoever owns the folders of the build.
+        self.home = Path(tempfile.mkdtemp(prefix="kelvor-xscreensaver-home-"))
+        self.addCleanup(shutil.rmtree, self.home, ignore_errors=True)
         self.home.chmod(0o777)
         # A copy the daemon's user can surely run, wherever the build lies.
         self.module = self.home / "kelvor"
