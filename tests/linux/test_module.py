@@ -51,7 +51,8 @@ class ModuleTest(unittest.TestCase):
         time.sleep(1.5)  # past the first processor reading
         shot = self.x.screenshot(self.x.work_dir / "root.png")
         text = xvfb_session.harness.read_text(shot, self.x.drawn_box(), self.x.work_dir / "root-text.png", 6)
-        for pattern in (r"up for \d+ days?, \d+:\d\d:\d\d", r"up since \d\d-\w{3}-\d\d \d+:\d\d:\d\d [ap]m",
+        # OCR may read a lone 0 as the letter O.
+        for pattern in (r"up for [\dO]+ days?, \d+:\d\d:\d\d", r"up since \d\d-\w{3}-\d\d \d+:\d\d:\d\d [ap]m",
                         r"Memory usage: [\d,]+ K", r"CPU usage: (\d{2,3} ?%\s*)+", r"Network activity: rx: . +tx: ."):
             self.assertRegex(text, pattern)
         # Centred on the screen.

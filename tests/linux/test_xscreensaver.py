@@ -80,9 +80,18 @@ class XscreensaverTest(unittest.TestCase):
             "timeout: 0:30:00\ncycle: 0:00:00\nlock: False\nsplash: False\nfade: False\nunfade: False\n"
             "dpmsEnabled: False\nmode: one\nselected: 0\n"
             f"programs: {self.module} -root -animation centre -font 'DejaVu Sans-20' -lines cpu \\n\n")
-        self.daemon = subprocess.Popen([*self.user, "xscreensaver", "-no-splash"], env=self.env(),
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
-        self.wait_for(lambda: "blanking" in self.command("-select", "1").stdout, 20, "the daemon did not blank")
+        log = self.x.work_dir / "xscreensaver.log"
+        with open(log, "w") as output:
+            self.daemon = subprocess.Popen([*self.user, "xscreensaver", "-no-splash", "-verbose"], env=self.env(),
+                                           stdout=output, stderr=subprocess.STDOUT, start_new_session=True)
+        answers = []
+
+        def blanked():
+            answer = self.command("-select", "1")
+            answers.append(answer.stdout + answer.stderr)
+            return "blanking" in answer.stdout
+
+        self.wait_for(blanked, 30, f"the daemon did not blank (it said: {answers[-1:]}; its log: {log})")
         pids = self.wait_for(lambda: module_processes(self.module), 20, "the daemon did not start the module")
         self.assertEqual(len(pids), 1)
         # It draws into the window the daemon names in the environment.
