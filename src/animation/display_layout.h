@@ -6,20 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "common/geometry.h"
+
 namespace kelvor {
-
-// A rectangle whose right and bottom edges are exclusive.
-struct PixelRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-};
-
-struct PixelPoint {
-    int32_t x = 0;
-    int32_t y = 0;
-};
 
 struct DisplayDevice {
     std::string name;

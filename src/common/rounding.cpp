@@ -7,9 +7,6 @@
 
 namespace kelvor {
 
-void RaiseOverflow() { throw RunTimeError(kErrOverflow, "", "Overflow"); }
-void RaiseDivisionByZero() { throw RunTimeError(kErrDivisionByZero, "", "Division by zero"); }
-
 double RoundHalfEven(double value) {
     const double floor = std::floor(value);
     const double diff = value - floor;

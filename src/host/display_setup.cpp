@@ -5,10 +5,11 @@
 namespace kelvor {
 
 void MainForm::HideLabels() {
-    window_.SetLabelVisible(InfoLabel::Info, false);
-    window_.SetLabelText(InfoLabel::Info, "");
-    window_.SetLabelVisible(InfoLabel::Network, false);
-    window_.SetLabelText(InfoLabel::Network, "");
+    InfoBlock& block = display_.Block();
+    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
+        block.SetVisible(label, false);
+        block.SetText(label, "");
+    }
 }
 
 void MainForm::SetupRegularMode() {
@@ -28,8 +29,12 @@ bool MainForm::SetupPreviewMode(const std::string& commandLine) {
     // Without a pane there is nothing to draw into and nobody who could close the window.
     if (pane == 0 || !window_.PaneClientSize(pane, width, height)) return false;
     const double halfSize = RoundHalfEven(state_.Settings.FontSize / 2.0);
-    window_.SetLabelFontSize(InfoLabel::Info, halfSize);
-    window_.SetLabelFontSize(InfoLabel::Network, halfSize);
+    InfoBlock& block = display_.Block();
+    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
+        FontDescription font = block.Font(label);
+        font.size = halfSize;
+        block.SetFont(label, font);
+    }
     window_.BecomeChildOf(pane);
     window_.PlaceInPane(width, height);
     HideLabels();

@@ -2,11 +2,11 @@
 // The logic of the display window: start-up and dispatch, the two display modes, and its end.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
-#include "animation/mover_surface.h"
-#include "animation/movers.h"
+#include "display/block_surface.h"
+#include "display/info_block.h"
+#include "host/info_display.h"
 #include "host/information_sources.h"
 #include "host/main_window.h"
 #include "host/program_state.h"
@@ -26,19 +26,17 @@ inline constexpr const char* kFullScreenTitle = "KelvorSS";
 
 class MainForm {
 public:
-    MainForm(ProgramState& state, MainWindow& window, MoverSurface& surface, SaverPlatform& platform,
+    MainForm(ProgramState& state, MainWindow& window, BlockSurface& surface, SaverPlatform& platform,
              InformationSources& sources)
-        : state_(state), window_(window), surface_(surface), platform_(platform), sources_(sources) {}
+        : state_(state), window_(window), platform_(platform), sources_(sources), display_(state, surface, sources) {}
 
     // The load sequence: prepares the program state, styles the labels and dispatches on the
     // command line (the arguments only, as Windows passes them).
     StartMode Load(const std::string& commandLine);
 
-    // The refresh timer, every 100 ms: the network line on even ticks, the text once a second,
-    // the mover on every tick; the first tick reveals the block once the mover has placed it.
-    void Tick();
-    // Rebuilds the information text from the lines that are switched on and sizes the block.
-    void UpdateInfo();
+    // The refresh timer (see InfoDisplay).
+    void Tick() { display_.Tick(); }
+    InfoBlock& Block() { return display_.Block(); }
 
     // Input on the window (the information block included): a key or a click ends the saver, so
     // does the tenth counted mouse move within ten seconds; the preview ignores all input.
@@ -52,7 +50,7 @@ public:
     void Unload();
 
     bool PreviewMode() const { return previewMode_; }
-    const std::string& ComputerName() const { return computerName_; }
+    const std::string& ComputerName() const { return display_.ComputerName(); }
 
 private:
     StartMode RunLoadSequence(const std::string& commandLine);
@@ -61,15 +59,12 @@ private:
     void SetupRegularMode();
     bool SetupPreviewMode(const std::string& commandLine);
     void HideLabels();
-    std::string ComposeInfoText();
 
     ProgramState& state_;
     MainWindow& window_;
-    MoverSurface& surface_;
     SaverPlatform& platform_;
     InformationSources& sources_;
-    // Created once start-up has seeded the random generator.
-    std::optional<Movers> movers_;
+    InfoDisplay display_;
 
     bool previewMode_ = false;
     // Only a window that was shown asks for the password when it closes.
@@ -77,9 +72,6 @@ private:
     bool checkingPassword_ = false;
     int16_t moveCount_ = 0;
     int32_t firstMoveTime_ = 0;
-    std::string computerName_;
-    int32_t tickCount_ = 0;
-    uint8_t firstTickDone_ = 0;
 };
 
 }  // namespace kelvor

@@ -1,6 +1,6 @@
 #include <new>
 
-#include "common/rounding.h"
+#include "common/continue_on_error.h"
 #include "common/run_time_error.h"
 #include "host/command_line.h"
 #include "host/main_form.h"
@@ -9,58 +9,62 @@ namespace kelvor {
 
 namespace {
 
-std::string CriticalErrorText(const std::string& description, int32_t number) {
-    return "Critical Error encountered while loading screen saver: \r" + description + " [" +
-           std::to_string(number) + "]";
-}
+constexpr char kLoading[] = "screen saver";
 
-// Runs one property assignment; a value that cannot be applied is skipped.
-template <typename Assignment>
-void IgnoringErrors(Assignment assignment) {
-    try {
-        assignment();
-    } catch (const RunTimeError&) {
-    }
-}
+// The label properties that start-up sets from the settings, in their order.
+using FontProperty = void (*)(FontDescription&, const SaverSettings&);
+constexpr FontProperty kStyledProperties[] = {
+    [](FontDescription& f, const SaverSettings& s) { f.name = s.FontName; },
+    [](FontDescription& f, const SaverSettings& s) { f.bold = s.FontBold; },
+    [](FontDescription& f, const SaverSettings& s) { f.italic = s.FontItalic; },
+    [](FontDescription& f, const SaverSettings& s) { f.strikethru = s.FontStrikethru; },
+    [](FontDescription& f, const SaverSettings& s) { f.underline = s.FontUnderline; },
+    [](FontDescription& f, const SaverSettings& s) { f.size = s.FontSize; },
+    [](FontDescription& f, const SaverSettings& s) { f.colour = s.FontColour; },
+};
 
 }  // namespace
 
 StartMode MainForm::Load(const std::string& commandLine) {
+    const auto report = [this](std::string_view description, int32_t number) {
+        platform_.ShowCriticalError(kApplicationTitle, CriticalErrorText(kLoading, description, number));
+        return StartMode::Ended;
+    };
     try {
         const StartMode mode = RunLoadSequence(commandLine);
         shown_ = mode == StartMode::FullScreen || mode == StartMode::Preview;
         return mode;
     } catch (const RunTimeError& error) {
-        platform_.ShowCriticalError(kApplicationTitle, CriticalErrorText(error.Description(), error.Number()));
+        return report(error.Description(), error.Number());
     } catch (const std::bad_alloc&) {
-        platform_.ShowCriticalError(kApplicationTitle, CriticalErrorText("Out of memory", 7));
+        return report(ErrorDescription(kErrOutOfMemory), kErrOutOfMemory);
     }
-    return StartMode::Ended;
 }
 
 StartMode MainForm::RunLoadSequence(const std::string& commandLine) {
     state_.Random = std::make_unique<SeededRandom>(platform_.RandomSeed());
     platform_.ReadOSVersion(state_.Os);
-    computerName_ = platform_.ReadComputerName();
+    display_.SetComputerName(platform_.ReadComputerName());
     LoadSettings(platform_.SystemRegistry(), state_.Settings);
-    window_.SetBackColour(state_.Settings.BgColour);
-    window_.SetBlockBackColour(window_.BackColour());
+    InfoBlock& block = display_.Block();
+    block.SetBackColour(state_.Settings.BgColour);
+    block.SetBlockBackColour(block.BackColour());
     state_.CpuSampler = platform_.CreateCpuSampler();
     StyleLabels();
     platform_.GetDesktopBounds(state_.Os.HasMultiMonitor, state_.Desktop);
+    block.SetDesktopOrigin(state_.Desktop.Left, state_.Desktop.Top);
     return Dispatch(commandLine);
 }
 
 void MainForm::StyleLabels() {
-    const SaverSettings& s = state_.Settings;
+    // Property by property: a value that cannot be applied is skipped and the rest still are.
+    InfoBlock& block = display_.Block();
     for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
-        IgnoringErrors([&] { window_.SetLabelFontName(label, s.FontName); });
-        IgnoringErrors([&] { window_.SetLabelBold(label, s.FontBold); });
-        IgnoringErrors([&] { window_.SetLabelItalic(label, s.FontItalic); });
-        IgnoringErrors([&] { window_.SetLabelStrikethru(label, s.FontStrikethru); });
-        IgnoringErrors([&] { window_.SetLabelUnderline(label, s.FontUnderline); });
-        IgnoringErrors([&] { window_.SetLabelFontSize(label, s.FontSize); });
-        IgnoringErrors([&] { window_.SetLabelColour(label, s.FontColour); });
+        for (const FontProperty property : kStyledProperties) {
+            FontDescription font = block.Font(label);
+            property(font, state_.Settings);
+            ContinueOnError([&] { block.SetFont(label, font); });
+        }
     }
 }
 

@@ -31,7 +31,7 @@ struct ProgramState {
     std::unique_ptr<ProcessorLoadSampler> CpuSampler;
     std::unique_ptr<NetworkStatus> NetworkMonitor;
 
-    bool IsNtFamily() const { return Os.PlatformId == 2; }
+    bool IsNtFamily() const { return Os.Family() == WindowsFamily::Nt; }
 };
 
 }  // namespace kelvor

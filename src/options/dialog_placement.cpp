@@ -1,7 +1,7 @@
 #include "options/dialog_placement.h"
 
 #include "common/rounding.h"
-#include "options/continue_on_error.h"
+#include "common/continue_on_error.h"
 
 namespace kelvor {
 

@@ -11,7 +11,7 @@ std::string FormatPointSize(double size) {
     return std::string(text.data(), result.ptr);
 }
 
-std::string SampleCaption(const FontChoice& font) {
+std::string SampleCaption(const FontDescription& font) {
     std::string style;
     if (!font.bold && !font.italic) style = " regular";
     if (font.bold) style += " bold";

@@ -11,6 +11,6 @@ namespace kelvor {
 std::string FormatPointSize(double size);
 
 // Strikethrough and underline do not appear in the caption.
-std::string SampleCaption(const FontChoice& font);
+std::string SampleCaption(const FontDescription& font);
 
 }  // namespace kelvor

@@ -1,7 +1,7 @@
 // The About tab: what each activation recomputes, the two links, the hover pointer and the hidden
 // click on the picture.
 #include "options/about_texts.h"
-#include "options/continue_on_error.h"
+#include "common/continue_on_error.h"
 #include "options/options_dialog.h"
 
 namespace kelvor {
@@ -13,14 +13,14 @@ constexpr double kLinkGap = 60;
 }  // namespace
 
 void OptionsDialog::Activate() {
-    view_.SetLabelCaption(OptionsLabel::EEgg, "");
+    view_.SetLabelCaption(kIdEEgg, "");
     mailSubject_ = std::string(kApplicationTitle) + " " + std::to_string(kVersionMajor) + "." +
                    std::to_string(kVersionMinor) + " rev " + std::to_string(kVersionRevision);
-    view_.SetLabelCaption(OptionsLabel::Visit, std::string("visit the ") + kApplicationTitle);
-    view_.SetLabelLeft(OptionsLabel::Website,
-                       view_.LabelLeft(OptionsLabel::Visit) + view_.LabelWidth(OptionsLabel::Visit) + kLinkGap);
-    view_.SetLabelLeft(OptionsLabel::Email, view_.LabelLeft(OptionsLabel::Copyright) +
-                                                view_.LabelWidth(OptionsLabel::Copyright) + kLinkGap);
+    view_.SetLabelCaption(kIdVisit, std::string("visit the ") + kApplicationTitle);
+    view_.SetLabelLeft(kIdWebsite,
+                       view_.LabelLeft(kIdVisit) + view_.LabelWidth(kIdVisit) + kLinkGap);
+    view_.SetLabelLeft(kIdEmail, view_.LabelLeft(kIdCopyright) +
+                                                view_.LabelWidth(kIdCopyright) + kLinkGap);
 }
 
 void OptionsDialog::WebsiteClicked() { ExecuteLink(kWebsiteAddress); }
@@ -38,7 +38,7 @@ void OptionsDialog::ImageMouseDown(int button, int shift) {
     if (button != kLeftButton || shift != (kShiftKey | kCtrlKey | kAltKey)) return;
     showCommandLine_ = !showCommandLine_;
     if (showCommandLine_)
-        view_.SetLabelCaption(OptionsLabel::EEgg, commandLine_);
+        view_.SetLabelCaption(kIdEEgg, commandLine_);
     else
         Activate();
 }

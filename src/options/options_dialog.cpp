@@ -8,25 +8,20 @@
 #include "common/rounding.h"
 #include "common/run_time_error.h"
 #include "options/about_texts.h"
-#include "options/continue_on_error.h"
+#include "common/continue_on_error.h"
 #include "options/default_saver.h"
 #include "options/dialog_placement.h"
 #include "options/font_sample.h"
+#include "options/options_layout.h"
 
 namespace kelvor {
 namespace {
 
 constexpr std::array<const char*, 5> kMovementNames = {"Random Jumping", "Random Sliding", "Bounce Off Sides",
                                                        "Random Path", "Stationary in Centre"};
-constexpr int kSliderMin = 0;
-constexpr int kSliderMax = 10;
 // Where the selected animation type's panel sits inside the "Animation Type" frame.
 constexpr double kMovePanelLeft = 600;
 constexpr double kMovePanelTop = 1440;
-
-[[noreturn]] void RaiseInvalidPropertyValue(const char* control) {
-    throw RunTimeError(kErrInvalidPropertyValue, control, "Invalid property value");
-}
 
 bool StartedForDisplayProperties(const std::string& commandLine) {
     std::string start = commandLine.substr(0, 2);
@@ -38,8 +33,8 @@ bool StartedForDisplayProperties(const std::string& commandLine) {
 }  // namespace
 
 OptionsDialog::OptionsDialog(OptionsView& view, OptionsPlatform& platform, Registry& registry,
-                             SaverSettings& settings, int32_t platformId, std::string commandLine)
-    : view_(view), platform_(platform), registry_(registry), settings_(settings), platformId_(platformId),
+                             SaverSettings& settings, WindowsFamily family, std::string commandLine)
+    : view_(view), platform_(platform), registry_(registry), settings_(settings), family_(family),
       commandLine_(std::move(commandLine)) {}
 
 bool OptionsDialog::Load() {
@@ -47,9 +42,8 @@ bool OptionsDialog::Load() {
         LoadSteps();
         return true;
     } catch (const RunTimeError& error) {
-        view_.ShowMessage(std::string("Critical Error encountered while loading Options form: ") + "\r" +
-                              error.Description() + " [" + std::to_string(error.Number()) + "]",
-                          kApplicationTitle, MessageIcon::Critical);
+        view_.ShowMessage(CriticalErrorText("Options form", error.Description(), error.Number()), kApplicationTitle,
+                          MessageIcon::Critical);
         view_.CloseDialog();
         return false;
     }
@@ -57,8 +51,8 @@ bool OptionsDialog::Load() {
 
 void OptionsDialog::LoadSteps() {
     view_.SetDialogCaption(std::string(kApplicationTitle) + " Setup");
-    view_.SetLabelCaption(OptionsLabel::AppName, kApplicationTitle);
-    view_.SetLabelCaption(OptionsLabel::Version, "version " + std::to_string(kVersionMajor) + "." +
+    view_.SetLabelCaption(kIdAppName, kApplicationTitle);
+    view_.SetLabelCaption(kIdVersion, "version " + std::to_string(kVersionMajor) + "." +
                                                      std::to_string(kVersionMinor) + " rev " +
                                                      std::to_string(kVersionRevision) + "  (" + kBuildDate + ")");
     PlaceDialog();
@@ -71,40 +65,40 @@ void OptionsDialog::LoadSteps() {
     ShowSampleFont();
 
     for (int i = 0; i < kDisplayCheckCount; ++i)
-        view_.SetChecked(DisplayCheck(i), (settings_.DisplayItems & (1 << i)) != 0);
+        view_.SetChecked(DisplayCheck(i), (settings_.DisplayItems & kDisplayItems[i].bit) != 0);
     view_.SetDescriptionText(settings_.Descr);
-    DisplayBoxClicked(7);
-    view_.SetChecked(OptionsCheck::Mouse0, (settings_.MouseSettings & kIgnoreMouseMoves) != 0);
-    view_.SetChecked(OptionsCheck::Mouse1, (settings_.MouseSettings & kIgnoreMouseClicks) != 0);
+    DisplayBoxClicked(kDescriptionBox);
+    view_.SetChecked(MouseCheck(0), (settings_.MouseSettings & kIgnoreMouseMoves) != 0);
+    view_.SetChecked(MouseCheck(1), (settings_.MouseSettings & kIgnoreMouseClicks) != 0);
 
     for (const char* name : kMovementNames) view_.AddMovementItem(name);
     // The list takes no index beyond its entries; -1 leaves it without a selection.
     if (settings_.MoveOption < -1 || settings_.MoveOption >= view_.MovementCount())
-        RaiseInvalidPropertyValue("cboMovement");
+        Raise(kErrInvalidPropertyValue, "cboMovement");
     view_.SelectMovement(settings_.MoveOption);
     MovementSelected();
 
     if (settings_.MoveEBRandom < kSliderMin || settings_.MoveEBRandom > kSliderMax)
-        RaiseInvalidPropertyValue("sliMoveEBRandom");
+        Raise(kErrInvalidPropertyValue, "sliMoveEBRandom");
     view_.SetSliderPosition(settings_.MoveEBRandom);
     SliderChanged();
 
-    if (platformId_ == kPlatformNt) {
+    if (family_ == WindowsFamily::Nt) {
         const DefaultSaverState state = ReadDefaultSaver(registry_);
         prevDefaultSaver_ = state.saver;
         wasDefaultSaver_ = state.isThisSaver;
     }
-    view_.SetChecked(OptionsCheck::SetAsDefault, wasDefaultSaver_);
-    if (platformId_ == kPlatformNt) {
+    view_.SetChecked(kIdSetAsDefault, wasDefaultSaver_);
+    if (family_ == WindowsFamily::Nt) {
         for (int i = 0; i < kMouseCheckCount; ++i) {
             view_.SetChecked(MouseCheck(i), false);
             view_.SetCheckEnabled(MouseCheck(i), false);
         }
     } else {
-        view_.SetChecked(OptionsCheck::SetAsDefault, false);
-        view_.SetCheckEnabled(OptionsCheck::SetAsDefault, false);
+        view_.SetChecked(kIdSetAsDefault, false);
+        view_.SetCheckEnabled(kIdSetAsDefault, false);
     }
-    view_.SetChecked(OptionsCheck::Time24Hour, (settings_.TimeFormat & kTime24Hour) != 0);
+    view_.SetChecked(kId24Hour, (settings_.TimeFormat & kTime24Hour) != 0);
 }
 
 void OptionsDialog::PlaceDialog() {
@@ -141,6 +135,20 @@ void OptionsDialog::Unload() {
     if (parentWindow_ != 0) platform_.EnableWindow(parentWindow_, true);
 }
 
+void OptionsDialog::ControlClicked(int id, int shift) {
+    switch (id) {
+        case kIdOk: OkClicked(); return;
+        case kIdCancel: CancelClicked(); return;
+        case kIdSetFont: SetFontClicked(); return;
+        case kIdSetBgColour: SetBgColourClicked(); return;
+        case kIdWebsite: WebsiteClicked(); return;
+        case kIdEmail: EmailClicked(); return;
+        case kIdImage: ImageMouseDown(kLeftButton, shift); return;
+        default:
+            if (id >= DisplayCheck(0) && id < DisplayCheck(kDisplayCheckCount)) DisplayBoxClicked(id - DisplayCheck(0));
+    }
+}
+
 void OptionsDialog::OkClicked() {
     ApplyControls();
     bool defaultSaverWritten = true;
@@ -156,7 +164,7 @@ void OptionsDialog::ApplyControls() {
     ContinueOnError([&] { settings_.FontName = view_.Sample().font.name; });
     ContinueOnError([&] { settings_.FontSize = RoundToInt16(view_.Sample().font.size); });
     ContinueOnError([&] {
-        const FontChoice sample = view_.Sample().font;
+        const FontDescription sample = view_.Sample().font;
         settings_.FontBold = sample.bold;
         settings_.FontItalic = sample.italic;
         settings_.FontStrikethru = sample.strikethru;
@@ -170,24 +178,24 @@ void OptionsDialog::ApplyControls() {
     ContinueOnError([&] {
         int items = 0;
         for (int i = 0; i < kDisplayCheckCount; ++i)
-            if (view_.IsChecked(DisplayCheck(i))) items |= 1 << i;
+            if (view_.IsChecked(DisplayCheck(i))) items |= kDisplayItems[i].bit;
         settings_.DisplayItems = NarrowToByte(items);
     });
     ContinueOnError([&] {
         settings_.Descr = (settings_.DisplayItems & kShowDescription) != 0 ? view_.DescriptionText() : "";
     });
     ContinueOnError([&] {
-        settings_.MouseSettings = NarrowToByte((view_.IsChecked(OptionsCheck::Mouse0) ? kIgnoreMouseMoves : 0) |
-                                               (view_.IsChecked(OptionsCheck::Mouse1) ? kIgnoreMouseClicks : 0));
+        settings_.MouseSettings = NarrowToByte((view_.IsChecked(MouseCheck(0)) ? kIgnoreMouseMoves : 0) |
+                                               (view_.IsChecked(MouseCheck(1)) ? kIgnoreMouseClicks : 0));
     });
     ContinueOnError([&] { settings_.MoveOption = NarrowToInt16(view_.SelectedMovement()); });
     ContinueOnError([&] { settings_.MoveEBRandom = NarrowToInt16(view_.SliderPosition()); });
-    ContinueOnError([&] { settings_.TimeFormat = view_.IsChecked(OptionsCheck::Time24Hour) ? kTime24Hour : 0; });
+    ContinueOnError([&] { settings_.TimeFormat = view_.IsChecked(kId24Hour) ? kTime24Hour : 0; });
 }
 
 bool OptionsDialog::ApplyDefaultSaver() {
-    if (platformId_ != kPlatformNt) return true;
-    const bool ticked = view_.IsChecked(OptionsCheck::SetAsDefault);
+    if (family_ != WindowsFamily::Nt) return true;
+    const bool ticked = view_.IsChecked(kIdSetAsDefault);
     if (ticked == wasDefaultSaver_) return true;
     const bool written = ticked ? TakeDefaultSaverRole(registry_, prevDefaultSaver_)
                                 : GiveBackDefaultSaverRole(registry_, prevDefaultSaver_);
@@ -209,7 +217,7 @@ void OptionsDialog::TellNotSaved(bool settingsSaved, bool defaultSaverWritten) {
 void OptionsDialog::CancelClicked() { view_.CloseDialog(); }
 
 void OptionsDialog::SetFontClicked() {
-    FontChoice choice = fontChooser_;
+    FontDescription choice = fontChooser_;
     if (!platform_.PickFont(kFontDialogTitle, kFontDialogFlags, choice)) return;
     fontChooser_ = choice;
     ShowSampleFont();
@@ -245,8 +253,8 @@ void OptionsDialog::MovementSelected() {
 void OptionsDialog::SliderChanged() { view_.SetSliderTooltip(std::to_string(view_.SliderPosition())); }
 
 void OptionsDialog::DisplayBoxClicked(int index) {
-    if (index != 7) return;
-    if (view_.IsChecked(DisplayCheck(7)))
+    if (index != kDescriptionBox) return;
+    if (view_.IsChecked(DisplayCheck(kDescriptionBox)))
         view_.SetDescriptionEnabled(true, SystemColour::WindowBackground);
     else
         view_.SetDescriptionEnabled(false, SystemColour::ButtonFace);

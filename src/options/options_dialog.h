@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/windows_family.h"
 #include "options/options_platform.h"
 #include "options/options_view.h"
 #include "settings/registry.h"
@@ -19,7 +20,6 @@ inline constexpr char kFontDialogTitle[] = "Specify Display Font...";
 inline constexpr char kColourDialogTitle[] = "Specify Background Colour...";
 inline constexpr uint32_t kFontDialogFlags = kCfScreenFonts | kCfForceFontExist | kCfEffects | kCfNoScriptSel;
 inline constexpr uint32_t kColourDialogFlags = kCcRgbInit;
-inline constexpr int32_t kPlatformNt = 2;
 
 // Mouse button and Shift/Ctrl/Alt state of a press, as the window layer reports it.
 inline constexpr int kLeftButton = 1;
@@ -27,13 +27,10 @@ inline constexpr int kShiftKey = 1;
 inline constexpr int kCtrlKey = 2;
 inline constexpr int kAltKey = 4;
 
-// Raised by a control asked to take a value it cannot hold.
-inline constexpr int32_t kErrInvalidPropertyValue = 380;
-
 class OptionsDialog {
 public:
     OptionsDialog(OptionsView& view, OptionsPlatform& platform, Registry& registry, SaverSettings& settings,
-                  int32_t platformId, std::string commandLine);
+                  WindowsFamily family, std::string commandLine);
 
     // Fills the controls from the settings and places the dialog. A failing step ends the loading
     // with the critical-error message and asks the dialog to close; the result is then false.
@@ -42,6 +39,10 @@ public:
     void Unload();
     // Each time the dialog becomes the active window.
     void Activate();
+
+    // A click on a control: a button, a check box, a link or the About tab's picture (a left press,
+    // with `shift` the Shift/Ctrl/Alt state). Clicks on other controls change nothing.
+    void ControlClicked(int id, int shift);
 
     void OkClicked();
     // Cancel, Esc and the close box: nothing is kept.
@@ -70,7 +71,7 @@ public:
     const std::string& PrevDefaultSaver() const { return prevDefaultSaver_; }
     const std::string& MailSubject() const { return mailSubject_; }
     bool ShowsCommandLine() const { return showCommandLine_; }
-    const FontChoice& FontChooser() const { return fontChooser_; }
+    const FontDescription& FontChooser() const { return fontChooser_; }
     int32_t BgColourChooser() const { return bgColourChooser_; }
 
 private:
@@ -85,7 +86,7 @@ private:
     OptionsPlatform& platform_;
     Registry& registry_;
     SaverSettings& settings_;
-    const int32_t platformId_;
+    const WindowsFamily family_;
     const std::string commandLine_;
 
     WindowId parentWindow_ = 0;
@@ -95,7 +96,7 @@ private:
     bool showCommandLine_ = false;
     bool unloaded_ = false;
     // The pending choice between openings of the choosers.
-    FontChoice fontChooser_;
+    FontDescription fontChooser_;
     int32_t bgColourChooser_ = 0;
 };
 

@@ -5,19 +5,13 @@
 #include <cstdint>
 #include <string>
 
-#include "options/font_choice.h"
+#include "common/font_description.h"
+#include "common/geometry.h"
 
 namespace kelvor {
 
 // A top-level window of the system; 0 is none.
 using WindowId = uintptr_t;
-
-struct PixelRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-};
 
 // Windows font-dialog and colour-dialog flags, as the choosers are asked for them.
 inline constexpr uint32_t kCfScreenFonts = 0x1;
@@ -44,7 +38,7 @@ public:
     // The system's font and colour dialogs, opened preset with `choice` / `colour`. True when the
     // user confirmed, and then `choice` / `colour` hold the new values; false (cancelled or failed)
     // leaves them untouched.
-    virtual bool PickFont(const std::string& title, uint32_t flags, FontChoice& choice) = 0;
+    virtual bool PickFont(const std::string& title, uint32_t flags, FontDescription& choice) = 0;
     virtual bool PickColour(const std::string& title, uint32_t flags, int32_t& colour) = 0;
 
     // The application-wide hourglass, or back to the default pointer.

@@ -7,27 +7,17 @@
 #include <cstdint>
 #include <string>
 
-#include "options/font_choice.h"
+#include "common/font_description.h"
+#include "options/options_layout.h"
 
 namespace kelvor {
 
-// The check boxes: chkDisplay(0..7) are 0 to 7, chkMouse(0..1) follow, then the two single boxes.
-enum class OptionsCheck : int {
-    Display0 = 0,
-    Mouse0 = 8,
-    Mouse1 = 9,
-    Time24Hour = 10,
-    SetAsDefault = 11,
-};
+// Check boxes and labels are named by their control identifiers (options/options_layout.h); the
+// boxes of the chkDisplay(0..7) and chkMouse(0..1) arrays by their index.
 inline constexpr int kDisplayCheckCount = 8;
 inline constexpr int kMouseCheckCount = 2;
-inline constexpr OptionsCheck DisplayCheck(int index) { return static_cast<OptionsCheck>(index); }
-inline constexpr OptionsCheck MouseCheck(int index) {
-    return static_cast<OptionsCheck>(static_cast<int>(OptionsCheck::Mouse0) + index);
-}
-
-// The labels whose caption or position the logic sets or reads.
-enum class OptionsLabel { AppName, Version, Visit, Website, Copyright, Email, EEgg };
+inline constexpr int DisplayCheck(int index) { return kIdDisplayFirst + index; }
+inline constexpr int MouseCheck(int index) { return kIdMouseFirst + index; }
 
 enum class SystemColour { WindowBackground, ButtonFace };
 enum class MousePointer { Default, Hand };
@@ -36,7 +26,7 @@ enum class MessageIcon { Critical, Warning, None };
 // What the font sample shows: the face, its size in points and styles, text and background colours
 // (RGB, red in the lowest byte).
 struct SampleFont {
-    FontChoice font;
+    FontDescription font;
     int32_t bgColour = 0;
     bool operator==(const SampleFont&) const = default;
 };
@@ -64,14 +54,14 @@ public:
     virtual double TwipsPerPixelY() = 0;
 
     // Lead-in and link labels size themselves to their caption.
-    virtual void SetLabelCaption(OptionsLabel label, const std::string& caption) = 0;
-    virtual double LabelLeft(OptionsLabel label) = 0;
-    virtual double LabelWidth(OptionsLabel label) = 0;
-    virtual void SetLabelLeft(OptionsLabel label, double left) = 0;
+    virtual void SetLabelCaption(int label, const std::string& caption) = 0;
+    virtual double LabelLeft(int label) = 0;
+    virtual double LabelWidth(int label) = 0;
+    virtual void SetLabelLeft(int label, double left) = 0;
 
-    virtual void SetChecked(OptionsCheck box, bool checked) = 0;
-    virtual bool IsChecked(OptionsCheck box) = 0;
-    virtual void SetCheckEnabled(OptionsCheck box, bool enabled) = 0;
+    virtual void SetChecked(int box, bool checked) = 0;
+    virtual bool IsChecked(int box) = 0;
+    virtual void SetCheckEnabled(int box, bool enabled) = 0;
 
     virtual void SetDescriptionText(const std::string& text) = 0;
     virtual std::string DescriptionText() = 0;

@@ -4,7 +4,6 @@
 #include <exception>
 
 #include "common/number_format.h"
-#include "common/rounding.h"
 #include "common/run_time_error.h"
 #include "probes/cpu_load_errors.h"
 #include "probes/os_version.h"
@@ -18,13 +17,15 @@ constexpr int32_t kBufferStep = 4096;
 // Far more than the processor object of any machine needs; stops a source that always asks for
 // more from growing the buffer without end.
 constexpr int32_t kBufferLimit = 1024 * 1024;
-constexpr int32_t kErrSubscriptOutOfRange = 9;
 
 }  // namespace
 
 CPULoad::CPULoad(VersionSource& version, ProcessorCountSource& processors, PerformanceDataSource& performanceData,
-                 KernelStatistic& kernelStatistic)
-    : processors_(processors), performanceData_(performanceData), kernelStatistic_(kernelStatistic) {
+                 KernelStatistic& kernelStatistic, ProcessorTimesSource& processorTimes)
+    : processors_(processors),
+      performanceData_(performanceData),
+      kernelStatistic_(kernelStatistic),
+      processorTimes_(processorTimes) {
     WindowsVersion windows;
     if (!version.QueryVersion(windows)) RaiseCpuLoadError(CpuLoadError::VersionUnreadable);
     isWinNT_ = windows.PlatformId >= kPlatformNt;
@@ -50,7 +51,7 @@ std::string CPULoad::CPUString() {
 
 void CPULoad::CollectCPUData() {
     if (isWinNT_) {
-        CollectPerformanceData();
+        CollectNtData();
     } else {
         CollectKernelStatistic();
     }
@@ -59,9 +60,7 @@ void CPULoad::CollectCPUData() {
 int32_t CPULoad::GetCPUCount() {
     if (cpuCount_ >= 1) return cpuCount_;
     cpuCount_ = processors_.NumberOfProcessors();
-    const auto slots = static_cast<size_t>(std::max(cpuCount_, 0));
-    counters_.assign(slots, 0);
-    prevCounters_.assign(slots, 0);
+    readings_.assign(static_cast<size_t>(std::max(cpuCount_, 0)), {});
     return cpuCount_;
 }
 
@@ -73,14 +72,19 @@ int32_t CPULoad::GetCPUUsage(int32_t cpuIndex) {
     }
     if (cpuCount_ < 0) CollectCPUData();
     if (cpuIndex < 1 || cpuIndex > cpuCount_) RaiseCpuLoadError(CpuLoadError::IndexOutOfBounds);
-    if (sampleTime_ == prevSampleTime_) return 0;
-    const auto cpu = static_cast<size_t>(cpuIndex - 1);
-    // Wrapping differences: the counters are the platform's raw 64-bit values.
-    const auto idle =
-        static_cast<int64_t>(static_cast<uint64_t>(counters_[cpu]) - static_cast<uint64_t>(prevCounters_[cpu]));
-    const auto elapsed = static_cast<int64_t>(sampleTime_ - prevSampleTime_);
-    // The counter measures idle time, so the busy share is what is left of the elapsed time.
-    return RoundToInt32((1.0 - static_cast<double>(idle) / static_cast<double>(elapsed)) * 100.0);
+    return readings_[static_cast<size_t>(cpuIndex - 1)].BusyPercent();
+}
+
+void CPULoad::CollectNtData() {
+    const bool timesLead = ntSource_ == NtSource::ProcessorTimes;
+    if (timesLead && TryProcessorTimes()) return;
+    try {
+        CollectPerformanceData();
+    } catch (const RunTimeError&) {
+        // Counters switched off or damaged: the kernel's processor times give the same loads. The
+        // performance data's error stands when both fail.
+        if (timesLead || !TryProcessorTimes()) throw;
+    }
 }
 
 std::span<const uint8_t> CPULoad::QueryPerformanceData() {
@@ -110,13 +114,45 @@ void CPULoad::CollectPerformanceData() {
         if (processor.number < 0 || processor.number >= cpuCount_)
             throw RunTimeError(kErrSubscriptOutOfRange, "CPULoad", "Subscript out of range");
     }
-    for (const InstanceCounter& processor : processors) {
-        const auto cpu = static_cast<size_t>(processor.number);
-        prevCounters_[cpu] = counters_[cpu];
-        counters_[cpu] = processor.value;
+    UseSource(NtSource::PerformanceData);
+    // The counter measures idle time; the sample time is the elapsed time of every processor.
+    for (const InstanceCounter& processor : processors)
+        readings_[static_cast<size_t>(processor.number)].idle.Record(static_cast<uint64_t>(processor.value));
+    for (ProcessorReadings& readings : readings_) readings.elapsed.Record(sampleTime);
+}
+
+bool CPULoad::TryProcessorTimes() {
+    try {
+        CollectProcessorTimes();
+        return true;
+    } catch (const RunTimeError&) {
+        return false;
     }
-    prevSampleTime_ = sampleTime_;
-    sampleTime_ = sampleTime;
+}
+
+void CPULoad::CollectProcessorTimes() {
+    if (cpuCount_ < 1) GetCPUCount();
+    const auto count = static_cast<size_t>(std::max(cpuCount_, 0));
+    // Room for one record more than the processors counted: a system with more of them answers with
+    // that extra record, and its sample is refused below instead of being cut short unnoticed.
+    buffer_.assign((count + 1) * kProcessorTimesRecordSize, 0);
+    uint32_t size = static_cast<uint32_t>(buffer_.size());
+    if (processorTimes_.Query(buffer_, size) != kQuerySucceeded) RaiseCpuLoadError(CpuLoadError::DataUnreadable);
+    const std::vector<ProcessorTime> times =
+        ReadProcessorTimes(std::span<const uint8_t>(buffer_).first(std::min<size_t>(size, buffer_.size())));
+    // Like the performance data, the sample is taken as a whole for the processors counted or not at all.
+    if (times.size() != count) RaiseCpuLoadError(CpuLoadError::DataUnreadable);
+    UseSource(NtSource::ProcessorTimes);
+    for (size_t cpu = 0; cpu < count; ++cpu) {
+        readings_[cpu].idle.Record(times[cpu].idle);
+        readings_[cpu].elapsed.Record(times[cpu].elapsed);
+    }
+}
+
+void CPULoad::UseSource(NtSource source) {
+    if (source == ntSource_) return;
+    ntSource_ = source;
+    readings_.assign(readings_.size(), {});
 }
 
 void CPULoad::CollectKernelStatistic() {

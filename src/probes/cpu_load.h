@@ -1,6 +1,7 @@
 #pragma once
 // The processor-load sampler: per-processor busy share between two consecutive samples, from the
-// performance data on the NT family or from the kernel statistic on the 9x family.
+// performance data on the NT family (or the kernel's processor times where those data fail) or from
+// the kernel statistic on the 9x family.
 
 #include <cstdint>
 #include <span>
@@ -9,6 +10,8 @@
 
 #include "probes/cpu_load_platform.h"
 #include "probes/processor_load_sampler.h"
+#include "probes/processor_readings.h"
+#include "probes/processor_times.h"
 
 namespace kelvor {
 
@@ -19,7 +22,7 @@ public:
     // Reads the Windows version to choose the way of measuring; raises 0x80041F41 when it cannot.
     // The sources must outlive the sampler.
     CPULoad(VersionSource& version, ProcessorCountSource& processors, PerformanceDataSource& performanceData,
-            KernelStatistic& kernelStatistic);
+            KernelStatistic& kernelStatistic, ProcessorTimesSource& processorTimes);
     CPULoad(const CPULoad&) = delete;
     CPULoad& operator=(const CPULoad&) = delete;
     // Stops the kernel statistic if this sampler started it.
@@ -35,7 +38,16 @@ public:
     int32_t GetCPUUsage(int32_t cpuIndex);
 
 private:
+    // Which NT source gave the last sample; it is asked first next time.
+    enum class NtSource { PerformanceData, ProcessorTimes };
+
+    void CollectNtData();
     void CollectPerformanceData();
+    // Whether the kernel's processor times gave a sample.
+    bool TryProcessorTimes();
+    void CollectProcessorTimes();
+    // Readings of another source do not compare with the last ones: start again from zero.
+    void UseSource(NtSource source);
     void CollectKernelStatistic();
     // The valid part of the buffer after querying until the data fit.
     std::span<const uint8_t> QueryPerformanceData();
@@ -44,16 +56,15 @@ private:
     ProcessorCountSource& processors_;
     PerformanceDataSource& performanceData_;
     KernelStatistic& kernelStatistic_;
+    ProcessorTimesSource& processorTimes_;
 
     int32_t cpuCount_ = -1;
     int32_t bufferSize_ = 4096;
     bool isWinNT_ = false;
     bool monitorStarted_ = false;
     int32_t usage9x_ = 0;
-    uint64_t sampleTime_ = 0;
-    uint64_t prevSampleTime_ = 0;
-    std::vector<int64_t> counters_;
-    std::vector<int64_t> prevCounters_;
+    NtSource ntSource_ = NtSource::PerformanceData;
+    std::vector<ProcessorReadings> readings_;
     std::vector<uint8_t> buffer_;
 };
 

@@ -14,7 +14,7 @@ namespace {
 double UsedBytes(MemoryStatusSource& source, bool hasMemoryStatusEx) {
     if (hasMemoryStatusEx) {
         const std::optional<PageFileStatusEx> status = source.MemoryStatusEx();
-        if (!status) throw RunTimeError(453, "MemStats", "Can't find DLL entry point GlobalMemoryStatusEx");
+        if (!status) Raise(kErrEntryPointNotFound, "MemStats", "GlobalMemoryStatusEx");
         if (status->TotalPageFile >= status->AvailPageFile)
             return static_cast<double>(status->TotalPageFile - status->AvailPageFile);
         return -static_cast<double>(status->AvailPageFile - status->TotalPageFile);

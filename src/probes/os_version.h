@@ -3,10 +3,9 @@
 
 #include <cstdint>
 
-namespace kelvor {
+#include "common/windows_family.h"
 
-inline constexpr int32_t kPlatform9x = 1;
-inline constexpr int32_t kPlatformNt = 2;
+namespace kelvor {
 
 struct WindowsVersion {
     int32_t PlatformId = 0;
@@ -27,6 +26,7 @@ struct OsCapabilities {
     int32_t PlatformId = 0;
     bool HasMultiMonitor = false;
     bool HasMemoryStatusEx = false;
+    WindowsFamily Family() const { return FamilyOf(PlatformId); }
 };
 
 // A version that cannot be read counts as platform 0 without either capability.

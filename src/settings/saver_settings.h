@@ -30,6 +30,21 @@ inline constexpr uint8_t kShowCpu = 32;
 inline constexpr uint8_t kShowNetwork = 64;
 inline constexpr uint8_t kShowDescription = 128;
 
+// The information lines in the order of the options dialog's check boxes, each with its bit and the
+// box's caption: box i is bit i.
+struct DisplayItem {
+    uint8_t bit;
+    const char* caption;
+};
+inline constexpr DisplayItem kDisplayItems[] = {
+    {kShowComputerName, "Computer Name"}, {kShowCurrentTime, "Current Time"}, {kShowUptime, "Computer Uptime"},
+    {kShowStartTime, "Computer Start Time"}, {kShowMemory, "Memory Usage"},   {kShowCpu, "CPU Usage"},
+    {kShowNetwork, "Network Activity"},   {kShowDescription, "Description"},
+};
+// The box of the description line, which also enables the description's text box.
+inline constexpr int kDescriptionBox = 7;
+static_assert(kDisplayItems[kDescriptionBox].bit == kShowDescription);
+
 // `MouseSettings` bits (honoured on the 9x family only).
 inline constexpr uint8_t kIgnoreMouseMoves = 1;
 inline constexpr uint8_t kIgnoreMouseClicks = 2;

@@ -9,7 +9,7 @@ constexpr size_t kItemCountWord = 4;
 }  // namespace
 
 DialogTemplate::DialogTemplate(const std::string& title, DWORD style, DWORD extendedStyle, short width,
-                               short height) {
+                               short height, const std::string& font) {
     AddDword(style | DS_SETFONT);
     AddDword(extendedStyle);
     words_.push_back(0);  // item count, raised by each item
@@ -21,7 +21,7 @@ DialogTemplate::DialogTemplate(const std::string& title, DWORD style, DWORD exte
     words_.push_back(0);  // the standard dialog class
     AddText(title);
     words_.push_back(8);
-    AddText("MS Shell Dlg");
+    AddText(font);
 }
 
 void DialogTemplate::AddDword(DWORD value) {

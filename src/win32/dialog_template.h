@@ -1,7 +1,7 @@
 #pragma once
 // A dialog template built in memory (DLGTEMPLATE and its items), so that small dialogs need no
 // resource script and live in the library with the code that runs them. Positions and sizes are in
-// dialog units; the font is "MS Shell Dlg" at 8 points.
+// dialog units; the font is 8 points.
 
 #include <windows.h>
 
@@ -12,7 +12,8 @@ namespace kelvor::win32 {
 
 class DialogTemplate {
 public:
-    DialogTemplate(const std::string& title, DWORD style, DWORD extendedStyle, short width, short height);
+    DialogTemplate(const std::string& title, DWORD style, DWORD extendedStyle, short width, short height,
+                   const std::string& font = "MS Shell Dlg");
 
     void AddStatic(int id, const std::string& text, short x, short y, short width, short height);
     void AddPasswordEdit(int id, short x, short y, short width, short height);

@@ -21,9 +21,9 @@ LRESULT Guarded(Handler handler, LRESULT fallback) noexcept {
     } catch (const RunTimeError& error) {
         ShowUntrappedError(error.Number(), error.Description());
     } catch (const std::bad_alloc&) {
-        ShowUntrappedError(7, "Out of memory");
+        ShowUntrappedError(kErrOutOfMemory, std::string(ErrorDescription(kErrOutOfMemory)));
     } catch (const std::exception& error) {
-        ShowUntrappedError(51, std::string("Internal error: ") + error.what());
+        ShowUntrappedError(kErrInternal, std::string(ErrorDescription(kErrInternal)) + ": " + error.what());
     }
     PostQuitMessage(1);
     return fallback;

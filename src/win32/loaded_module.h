@@ -1,31 +1,29 @@
 #pragma once
-// A DLL loaded at run time and functions looked up in it, so that the program starts on systems
-// that lack them (iphlpapi, the multi-monitor calls, password.cpl, ...).
+// A library loaded at run time and the functions of the late-bound list (late_bound_api.h) found
+// in it, so that the program starts on systems that lack them.
 
 #include <windows.h>
+
+#include "win32/late_bound_api.h"
+#include "win32/scoped_handle.h"
 
 namespace kelvor::win32 {
 
 class LoadedModule {
 public:
     explicit LoadedModule(const char* name) : module_(LoadLibraryA(name)) {}
-    LoadedModule(const LoadedModule&) = delete;
-    LoadedModule& operator=(const LoadedModule&) = delete;
-    LoadedModule(LoadedModule&& other) noexcept : module_(other.module_) { other.module_ = nullptr; }
-    LoadedModule& operator=(LoadedModule&& other) noexcept;
-    ~LoadedModule();
 
-    bool Loaded() const { return module_ != nullptr; }
+    bool Loaded() const { return static_cast<bool>(module_); }
 
-    // The function of that name with the given signature, or nullptr when it is not exported.
+    // The function, or nullptr when this library does not export it.
     template <typename Function>
-    Function* Find(const char* name) const {
-        if (module_ == nullptr) return nullptr;
-        return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    Function* Find(const LateBoundApi<Function>& api) const {
+        if (!module_) return nullptr;
+        return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module_.Get(), api.name)));
     }
 
 private:
-    HMODULE module_;
+    ScopedLibrary module_;
 };
 
 }  // namespace kelvor::win32

@@ -5,12 +5,12 @@
 #include <windows.h>
 
 #include "common/rounding.h"
-#include "options/font_choice.h"
+#include "common/font_description.h"
 #include "win32/screen_dpi.h"
 
 namespace kelvor::win32 {
 
-inline LOGFONTA LogFontOf(const FontChoice& font) {
+inline LOGFONTA LogFontOf(const FontDescription& font) {
     LOGFONTA face{};
     lstrcpynA(face.lfFaceName, font.name.c_str(), LF_FACESIZE);
     // A negative height asks for the character height, which is what a point size measures.

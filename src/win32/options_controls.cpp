@@ -3,109 +3,47 @@
 #include <commctrl.h>
 
 #include <string>
-#include <vector>
 
-#include "options/about_texts.h"
+#include "win32/gdi_scopes.h"
 #include "win32/resources/resource_ids.h"
-#include "settings/saver_settings.h"
+#include "win32/window_text.h"
 
 namespace kelvor::win32 {
 namespace {
 
 constexpr char kPageClass[] = "KelvorOptionsPage";
 
-// Where a control lives: the dialog itself, one of the tab pages or one of the animation panels.
-constexpr int kOnDialog = -1;
-constexpr int kOnPage0 = 0;
-constexpr int kOnPanel0 = 10;
-
-struct ControlDefinition {
-    int id;
+// The window class and styles that make a control of each kind.
+struct ControlStyle {
     const char* className;
-    const char* caption;
     DWORD style;
-    DWORD exStyle;
-    int parent;
-    short x, y, cx, cy;  // dialog units inside the parent
+    DWORD extendedStyle;
 };
 
-constexpr DWORD kLabel = SS_LEFT;
-constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
-constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
-// Frames come after their contents and clip them out, so that they never paint over them.
-constexpr DWORD kFrame = BS_GROUPBOX | WS_CLIPSIBLINGS;
-constexpr DWORD kLink = SS_LEFT | SS_NOTIFY;
-constexpr DWORD kSeparator = SS_ETCHEDHORZ;
+ControlStyle StyleOf(ControlKind kind) {
+    constexpr DWORD kText = SS_LEFT | SS_NOPREFIX;
+    switch (kind) {
+        case ControlKind::Label: return {"STATIC", SS_LEFT, 0};
+        case ControlKind::TextLabel:
+        case ControlKind::TitleLabel:
+        case ControlKind::FittedLabel: return {"STATIC", kText, 0};
+        case ControlKind::Link: return {"STATIC", SS_LEFT | SS_NOTIFY, 0};
+        case ControlKind::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+        case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+        case ControlKind::DefaultButton: return {"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0};
+        // Frames come after their contents and clip them out, so that they never paint over them.
+        case ControlKind::Frame: return {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0};
+        case ControlKind::Separator: return {"STATIC", SS_ETCHEDHORZ, 0};
+        case ControlKind::TextBox: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+        case ControlKind::DropDownList: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+        case ControlKind::Slider: return {TRACKBAR_CLASSA, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP, 0};
+        case ControlKind::Sample: return {"STATIC", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, WS_EX_STATICEDGE};
+        case ControlKind::Picture: return {"STATIC", SS_ICON | SS_NOTIFY, 0};
+    }
+    return {"STATIC", SS_LEFT, 0};
+}
 
-// In creation order, which is also the order of the Tab key.
-const ControlDefinition kControls[] = {
-    // "&Display"
-    {kIdSelectLabel, "STATIC", "Select information to be displayed:", kLabel, 0, kOnPage0, 10, 12, 200, 8},
-    {kIdDisplayFirst + 0, "BUTTON", "Computer Name", kCheck, 0, kOnPage0, 12, 24, 110, 10},
-    {kIdDisplayFirst + 1, "BUTTON", "Current Time", kCheck, 0, kOnPage0, 12, 35, 110, 10},
-    {kIdDisplayFirst + 2, "BUTTON", "Computer Uptime", kCheck, 0, kOnPage0, 12, 46, 110, 10},
-    {kIdDisplayFirst + 3, "BUTTON", "Computer Start Time", kCheck, 0, kOnPage0, 12, 57, 110, 10},
-    {kIdDisplayFirst + 4, "BUTTON", "Memory Usage", kCheck, 0, kOnPage0, 128, 24, 110, 10},
-    {kIdDisplayFirst + 5, "BUTTON", "CPU Usage", kCheck, 0, kOnPage0, 128, 35, 110, 10},
-    {kIdDisplayFirst + 6, "BUTTON", "Network Activity", kCheck, 0, kOnPage0, 128, 46, 110, 10},
-    {kIdDisplayFirst + 7, "BUTTON", "Description", kCheck, 0, kOnPage0, 12, 72, 56, 10},
-    {kIdDescr, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kOnPage0, 70, 71, 168, 12},
-    {kIdDisplayFrame, "BUTTON", "Display Options", kFrame, 0, kOnPage0, 4, 2, 240, 88},
-    {kIdFontSample, "STATIC", "", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, WS_EX_STATICEDGE, kOnPage0, 10, 106, 160, 62},
-    {kIdSetFont, "BUTTON", "Set &Font...", kButton, 0, kOnPage0, 178, 106, 60, 14},
-    {kIdSetBgColour, "BUTTON", "&Background...", kButton, 0, kOnPage0, 178, 124, 60, 14},
-    {kIdFontFrame, "BUTTON", "Display Font", kFrame, 0, kOnPage0, 4, 94, 240, 80},
-    // "A&nimation"
-    {kIdMoveIntro, "STATIC",
-     "Select the type of animation to be used for moving the screen saver text around on the screen:", kLabel, 0,
-     kOnPage0 + 1, 10, 14, 228, 18},
-    {kIdTypeLabel, "STATIC", "&type", kLabel, 0, kOnPage0 + 1, 10, 38, 18, 8},
-    {kIdMovement, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, kOnPage0 + 1, 30, 36, 120, 90},
-    {kIdMove0Descr, "STATIC", "Text is displayed for several seconds at random places on the screen.", kLabel, 0,
-     kOnPanel0 + 0, 0, 0, 190, 20},
-    {kIdMove1Descr, "STATIC", "Text slowly moves around the screen, from one random point to antoher.", kLabel, 0,
-     kOnPanel0 + 1, 0, 0, 190, 20},
-    {kIdMove2Descr, "STATIC", "Text slowly moves around the screen, bouncing off the sides of the screen.", kLabel,
-     0, kOnPanel0 + 2, 0, 0, 190, 20},
-    {kIdBounceLabel, "STATIC", "bounce randomness", kLabel, 0, kOnPanel0 + 2, 0, 30, 80, 8},
-    {kIdSlider, TRACKBAR_CLASSA, "", TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP, 0, kOnPanel0 + 2, 82, 26, 106, 18},
-    {kIdMove3Descr, "STATIC", "Text follows a random path around the screen.", kLabel, 0, kOnPanel0 + 3, 0, 0, 190,
-     20},
-    {kIdMove4Descr, "STATIC", "Text is displayed in the centre of the screen.", kLabel, 0, kOnPanel0 + 4, 0, 0, 190,
-     20},
-    {kIdMoveFrame, "BUTTON", "Animation Type", kFrame, 0, kOnPage0 + 1, 4, 2, 240, 172},
-    // "&Other"
-    {kId24Hour, "BUTTON", "24 hour format", kCheck, 0, kOnPage0 + 2, 10, 14, 200, 10},
-    {kIdTimeNote, "STATIC",
-     "This will cause all times to be displayed in 24 hour format (ie, 15:06:10, instead of 3:06:10 pm).", kLabel, 0,
-     kOnPage0 + 2, 10, 27, 228, 18},
-    {kIdTimeFrame, "BUTTON", "Time Format", kFrame, 0, kOnPage0 + 2, 4, 2, 240, 48},
-    {kIdMouseFirst + 0, "BUTTON", "Ignore Mouse Movements", kCheck, 0, kOnPage0 + 2, 10, 64, 200, 10},
-    {kIdMouseFirst + 1, "BUTTON", "Ignore Mouse Clicks", kCheck, 0, kOnPage0 + 2, 10, 76, 200, 10},
-    {kIdMouseFrame, "BUTTON", "Mouse Options (Win 9x only)", kFrame, 0, kOnPage0 + 2, 4, 52, 240, 40},
-    {kIdSetAsDefault, "BUTTON", "Set This As Default Screen Saver For All Users", kCheck, 0, kOnPage0 + 2, 10, 106,
-     228, 10},
-    {kIdDefaultNote, "STATIC",
-     "This will set this screen saver as the default screen saver for all users, and the screen saver when no user "
-     "is logged into the console.",
-     kLabel, 0, kOnPage0 + 2, 10, 119, 228, 26},
-    {kIdDefaultFrame, "BUTTON", "Default Screen Saver (WinNT only)", kFrame, 0, kOnPage0 + 2, 4, 94, 240, 56},
-    // "&About"
-    {kIdImage, "STATIC", "", SS_ICON | SS_NOTIFY, 0, kOnPage0 + 3, 10, 8, 21, 20},
-    {kIdAppName, "STATIC", kApplicationTitle, kLabel | SS_NOPREFIX, 0, kOnPage0 + 3, 38, 8, 200, 12},
-    {kIdVersion, "STATIC", "", kLabel | SS_NOPREFIX, 0, kOnPage0 + 3, 38, 22, 200, 8},
-    {kIdSeparator1, "STATIC", "", kSeparator, 0, kOnPage0 + 3, 4, 36, 240, 2},
-    {kIdVisit, "STATIC", "visit the", kLabel | SS_NOPREFIX, 0, kOnPage0 + 3, 10, 44, 100, 8},
-    {kIdWebsite, "STATIC", kWebsiteCaption, kLink, 0, kOnPage0 + 3, 120, 44, 40, 8},
-    {kIdCopyright, "STATIC", kCopyrightLine, kLabel | SS_NOPREFIX, 0, kOnPage0 + 3, 10, 56, 100, 8},
-    {kIdEmail, "STATIC", kAuthorName, kLink, 0, kOnPage0 + 3, 120, 56, 80, 8},
-    {kIdRights, "STATIC", kRightsLine, kLabel, 0, kOnPage0 + 3, 10, 66, 228, 8},
-    {kIdSeparator2, "STATIC", "", kSeparator, 0, kOnPage0 + 3, 4, 80, 240, 2},
-    {kIdLicence, "STATIC", kLicenceNotice, kLabel, 0, kOnPage0 + 3, 10, 88, 228, 32},
-    {kIdEEgg, "STATIC", "", kLabel | SS_NOPREFIX, 0, kOnPage0 + 3, 10, 126, 228, 40},
-};
-
-constexpr const char* kTabCaptions[kOptionsPageCount] = {"&Display", "A&nimation", "&Other", "&About"};
+bool SizedToText(ControlKind kind) { return kind == ControlKind::FittedLabel || kind == ControlKind::Link; }
 
 // Pages and panels hand their controls' notifications to the dialog, which handles them all.
 LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -135,10 +73,24 @@ void RegisterPageClass(HINSTANCE instance) {
     RegisterClassA(&page);
 }
 
-RECT DialogUnits(HWND dialog, short x, short y, short cx, short cy) {
-    RECT rect{x, y, x + cx, y + cy};
+RECT DialogUnits(HWND dialog, const DialogUnitRect& place) {
+    RECT rect{place.x, place.y, place.x + place.width, place.y + place.height};
     MapDialogRect(dialog, &rect);
     return rect;
+}
+
+// Widens or narrows a label to its text in its own font.
+void FitLabelToText(HWND label) {
+    const std::string text = WindowText(label);
+    SIZE extent{};
+    {
+        const WindowDc dc(label);
+        const ScopedSelect font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32A(dc.Get(), text.data(), static_cast<int>(text.size()), &extent);
+    }
+    RECT rect{};
+    GetClientRect(label, &rect);
+    SetWindowPos(label, nullptr, 0, 0, extent.cx, rect.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND CreateChild(const char* className, const char* caption, DWORD style, DWORD exStyle, HWND parent, int id,
@@ -182,11 +134,39 @@ void CreatePagesAndPanels(HWND dialog, HINSTANCE instance, OptionsControls& cont
         // Above the tab strip, so that the pages come first for the Tab key and paint over the strip.
         SetWindowPos(controls.pages[static_cast<size_t>(i)], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
-    const RECT panel = DialogUnits(dialog, 30, 64, 190, 60);
+    const RECT panel = DialogUnits(dialog, kMovePanelArea);
     for (int i = 0; i < kMovePanelCount; ++i)
         controls.panels[static_cast<size_t>(i)] = CreateChild(kPageClass, "", 0, WS_EX_CONTROLPARENT,
                                                               controls.pages[1], kIdPanelFirst + i, panel, instance,
                                                               font);
+}
+
+HWND ContainerOf(const OptionsControls& controls, int container) {
+    if (container == kOnDialog) return controls.dialog;
+    if (container >= kOnPanel0) return controls.panels[static_cast<size_t>(container - kOnPanel0)];
+    return controls.pages[static_cast<size_t>(container)];
+}
+
+// What a control of some kinds needs beyond its window: a font of its own, its icon, its size.
+void FinishControl(const ControlDefinition& control, HWND window, const OptionsControls& controls,
+                   HINSTANCE instance) {
+    switch (control.kind) {
+        case ControlKind::TitleLabel:
+            SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(controls.titleFont.Get()), FALSE);
+            break;
+        case ControlKind::Link:
+            SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(controls.linkFont.Get()), FALSE);
+            break;
+        case ControlKind::Slider: SendMessageA(window, TBM_SETRANGE, TRUE, MAKELPARAM(kSliderMin, kSliderMax)); break;
+        case ControlKind::Picture: {
+            const HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KELVOR));
+            SendMessageA(window, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+            break;
+        }
+        default: break;
+    }
+    if (SizedToText(control.kind)) FitLabelToText(window);
+    if (control.tooltip != nullptr) AddTooltip(controls, window, control.tooltip);
 }
 
 }  // namespace
@@ -197,29 +177,28 @@ void CreateOptionsControls(HWND dialog, HINSTANCE instance, OptionsControls& con
     const auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
     controls.titleFont = VariantOf(font, true, false, 125);
     controls.linkFont = VariantOf(font, false, true, 100);
+    controls.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
+                                       instance, nullptr);
 
     controls.tab = CreateChild(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, 0, dialog, kIdTab,
-                               DialogUnits(dialog, 6, 6, 258, 196), instance, font);
+                               DialogUnits(dialog, kOptionsTabStrip), instance, font);
     for (int i = 0; i < kOptionsPageCount; ++i) {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(kTabCaptions[i]);
+        item.pszText = const_cast<char*>(kOptionsPageCaptions[i]);
         SendMessageA(controls.tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }
-    controls.items[IDOK] = CreateChild("BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, dialog, IDOK,
-                                       DialogUnits(dialog, 156, 208, 50, 15), instance, font);
-    controls.items[IDCANCEL] = CreateChild("BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, dialog, IDCANCEL,
-                                           DialogUnits(dialog, 212, 208, 50, 15), instance, font);
     CreatePagesAndPanels(dialog, instance, controls, font);
 
-    for (const ControlDefinition& control : kControls) {
-        HWND parent = control.parent >= kOnPanel0
-                          ? controls.panels[static_cast<size_t>(control.parent - kOnPanel0)]
-                      : control.parent == kOnDialog ? dialog
-                                                    : controls.pages[static_cast<size_t>(control.parent)];
-        controls.items[control.id] =
-            CreateChild(control.className, control.caption, control.style, control.exStyle, parent, control.id,
-                        DialogUnits(dialog, control.x, control.y, control.cx, control.cy), instance, font);
+    for (const ControlDefinition& control : OptionsControlDefinitions()) {
+        const ControlStyle style = StyleOf(control.kind);
+        const HWND window =
+            CreateChild(style.className, control.caption, style.style, style.extendedStyle,
+                        ContainerOf(controls, control.container), control.id,
+                        DialogUnits(dialog, {control.x, control.y, control.width, control.height}), instance, font);
+        controls.items[control.id] = window;
+        FinishControl(control, window, controls, instance);
     }
 
     // The option panels were made before the animation list: put them after it, so that the Tab
@@ -229,22 +208,6 @@ void CreateOptionsControls(HWND dialog, HINSTANCE instance, OptionsControls& con
         SetWindowPos(panel, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = panel;
     }
-
-    SendMessageA(controls.Item(kIdSlider), TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
-    SendMessageA(controls.Item(kIdAppName), WM_SETFONT, reinterpret_cast<WPARAM>(controls.titleFont.Get()), FALSE);
-    for (const int link : {kIdWebsite, kIdEmail})
-        SendMessageA(controls.Item(link), WM_SETFONT, reinterpret_cast<WPARAM>(controls.linkFont.Get()), FALSE);
-    for (const int label : {kIdVisit, kIdWebsite, kIdCopyright, kIdEmail}) FitLabelToText(controls.Item(label));
-    const HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KELVOR));
-    SendMessageA(controls.Item(kIdImage), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-
-    controls.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
-                                       instance, nullptr);
-    AddTooltip(controls, controls.Item(kIdSlider), "");
-    AddTooltip(controls, controls.Item(kIdWebsite), kWebsiteTooltip);
-    AddTooltip(controls, controls.Item(kIdEmail), kEmailTooltip);
-
     ShowOptionsPage(controls, 0);
 }
 
@@ -263,19 +226,11 @@ void ShowOptionsPage(OptionsControls& controls, int page) {
     }
 }
 
-void FitLabelToText(HWND label) {
-    const int length = GetWindowTextLengthA(label);
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    GetWindowTextA(label, text.data(), length + 1);
-    SIZE extent{};
-    {
-        const WindowDc dc(label);
-        const ScopedSelect font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32A(dc.Get(), text.data(), length, &extent);
-    }
-    RECT rect{};
-    GetClientRect(label, &rect);
-    SetWindowPos(label, nullptr, 0, 0, extent.cx, rect.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+void SetControlCaption(const OptionsControls& controls, int id, const char* caption) {
+    const HWND control = controls.Item(id);
+    SetWindowTextA(control, caption);
+    const ControlDefinition* definition = FindOptionsControl(id);
+    if (definition != nullptr && SizedToText(definition->kind)) FitLabelToText(control);
 }
 
 void SetControlTooltip(const OptionsControls& controls, HWND control, const char* text) {

@@ -3,52 +3,23 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cctype>
-#include <cstring>
-#include <vector>
 
+#include "win32/dialog_template.h"
 #include "win32/error_barrier.h"
 #include "win32/loaded_module.h"
 #include "win32/resources/options_resource_ids.h"
+#include "win32/window_procedure.h"
 
 namespace kelvor::win32 {
 namespace {
 
-constexpr char kTabAccessKeys[] = "dnoa";  // "&Display", "A&nimation", "&Other", "&About"
-
-// An in-memory dialog template without controls: fixed dialog frame, caption with a close box and
-// no minimise or maximise box, Tahoma 8. The controls are made at WM_INITDIALOG.
-std::vector<WORD> DialogTemplate() {
-    std::vector<WORD> words;
-    const auto addLong = [&](DWORD value) {
-        words.push_back(LOWORD(value));
-        words.push_back(HIWORD(value));
-    };
-    addLong(DS_SETFONT | DS_MODALFRAME | DS_3DLOOK | WS_POPUP | WS_CAPTION | WS_SYSMENU);
-    addLong(0);
-    words.push_back(0);  // no controls
-    words.push_back(0);  // x
-    words.push_back(0);  // y
-    words.push_back(static_cast<WORD>(kOptionsDialogWidth));
-    words.push_back(static_cast<WORD>(kOptionsDialogHeight));
-    words.push_back(0);  // no menu
-    words.push_back(0);  // the dialog class
-    words.push_back(0);  // no title yet
-    words.push_back(8);  // points
-    for (const char c : std::string("Tahoma")) words.push_back(static_cast<WORD>(c));
-    words.push_back(0);
-    return words;
-}
-
 // The tab strip, the slider and the tooltips; comctl32 before 4.70 has only the older call.
-void RegisterCommonControls() {
-    const LoadedModule comctl("comctl32.dll");
-    using InitFunction = BOOL WINAPI(const INITCOMMONCONTROLSEX*);
-    if (auto* init = comctl.Find<InitFunction>("InitCommonControlsEx")) {
+void RegisterCommonControls(const LoadedModule& comctl) {
+    if (auto* init = comctl.Find(api::InitCommonControlsEx)) {
         INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
         init(&classes);
-    } else {
-        InitCommonControls();
+    } else if (auto* initOlder = comctl.Find(api::InitCommonControls)) {
+        initOlder();
     }
 }
 
@@ -59,21 +30,41 @@ int ShiftState() {
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(HINSTANCE instance, SaverSettings& settings, int32_t platformId, Registry& registry,
+int RunOptionsDialog(HINSTANCE instance, SaverSettings& settings, WindowsFamily family, Registry& registry,
+                     const std::string& commandLine) {
+    OptionsWindow window(instance, settings, family, registry, commandLine);
+    if (!window.Create()) return 0;
+    MSG message{};
+    while (window.IsOpen()) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        // The program was asked to quit, by an untrapped error among others: its code is the exit code.
+        if (got == 0) return static_cast<int>(message.wParam);
+        if (got < 0) break;
+        if (window.TranslateKeyboard(message) || IsDialogMessageA(window.Handle(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
+OptionsWindow::OptionsWindow(HINSTANCE instance, SaverSettings& settings, WindowsFamily family, Registry& registry,
                              std::string commandLine)
     : instance_(instance), view_(controls_),
-      logic_(view_, platform_, registry, settings, platformId, std::move(commandLine)) {}
+      logic_(view_, platform_, registry, settings, family, std::move(commandLine)) {}
 
 OptionsWindow::~OptionsWindow() {
     if (open_) DestroyWindow(controls_.dialog);
 }
 
 bool OptionsWindow::Create() {
-    RegisterCommonControls();
-    const std::vector<WORD> layout = DialogTemplate();
+    RegisterCommonControls(comctl32_);
+    // Fixed dialog frame, caption with a close box and no minimise or maximise box, Tahoma 8; the
+    // controls are made at WM_INITDIALOG.
+    const DialogTemplate layout("", DS_MODALFRAME | DS_3DLOOK | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0,
+                                kOptionsDialogWidth, kOptionsDialogHeight, kOptionsDialogFont);
     // No owner: the dialog stands on its own, with its own taskbar button.
-    const HWND dialog = CreateDialogIndirectParamA(instance_, reinterpret_cast<LPCDLGTEMPLATEA>(layout.data()),
-                                                   nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+    const HWND dialog = CreateDialogIndirectParamA(instance_, layout.Get(), nullptr, DialogProcedureOf<OptionsWindow>,
+                                                   reinterpret_cast<LPARAM>(this));
     if (dialog == nullptr) return false;
     open_ = true;
     if (loaded_) {
@@ -83,16 +74,11 @@ bool OptionsWindow::Create() {
     return true;
 }
 
-INT_PTR CALLBACK OptionsWindow::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<OptionsWindow*>(lParam)->controls_.dialog = dialog;
-    }
-    auto* self = reinterpret_cast<OptionsWindow*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (self == nullptr) return FALSE;
+INT_PTR OptionsWindow::Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) controls_.dialog = dialog;
     // An error no handler traps is shown as untrapped and ends the program; the message itself
     // then gets the default handling.
-    return Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, FALSE);
+    return Guarded([&] { return HandleMessage(message, wParam, lParam); }, FALSE);
 }
 
 INT_PTR OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -146,36 +132,13 @@ void OptionsWindow::Initialise() {
 }
 
 void OptionsWindow::Command(int id, int code) {
-    switch (id) {
-    case IDOK:
-        if (code == BN_CLICKED) logic_.OkClicked();
-        return;
-    case IDCANCEL:
-        if (code == BN_CLICKED) logic_.CancelClicked();
-        return;
-    case kIdSetFont:
-        if (code == BN_CLICKED) logic_.SetFontClicked();
-        return;
-    case kIdSetBgColour:
-        if (code == BN_CLICKED) logic_.SetBgColourClicked();
-        return;
-    case kIdMovement:
+    if (id == kIdMovement) {
         if (code == CBN_SELCHANGE) logic_.MovementSelected();
         return;
-    case kIdWebsite:
-        if (code == STN_CLICKED) logic_.WebsiteClicked();
-        return;
-    case kIdEmail:
-        if (code == STN_CLICKED) logic_.EmailClicked();
-        return;
-    case kIdImage:
-        // The static reports left presses only; a quick second press arrives as a double click.
-        if (code == STN_CLICKED || code == STN_DBLCLK) logic_.ImageMouseDown(kLeftButton, ShiftState());
-        return;
-    default:
-        if (id >= kIdDisplayFirst && id < kIdDisplayFirst + kDisplayCheckCount && code == BN_CLICKED)
-            logic_.DisplayBoxClicked(id - kIdDisplayFirst);
     }
+    // Buttons and boxes report BN_CLICKED, links and the picture STN_CLICKED (the same code); the
+    // picture reports a quick second press as a double click.
+    if (code == BN_CLICKED || (id == kIdImage && code == STN_DBLCLK)) logic_.ControlClicked(id, ShiftState());
 }
 
 INT_PTR OptionsWindow::PointerFor(HWND under, int hitTest) {
@@ -190,7 +153,8 @@ INT_PTR OptionsWindow::PointerFor(HWND under, int hitTest) {
     };
     const bool surface = under == controls_.dialog || under == controls_.tab || isOneOf(controls_.pages) ||
                          isOneOf(controls_.panels);
-    if (under == controls_.Item(kIdWebsite) || under == controls_.Item(kIdEmail))
+    const ControlDefinition* control = FindOptionsControl(GetDlgCtrlID(under));
+    if (control != nullptr && control->kind == ControlKind::Link)
         logic_.MouseOverLink();
     else if (surface)
         logic_.MouseOverSurface();
@@ -207,10 +171,9 @@ bool OptionsWindow::TranslateKeyboard(const MSG& message) {
     if (!open_ || (message.hwnd != controls_.dialog && !IsChild(controls_.dialog, message.hwnd))) return false;
     const int current = static_cast<int>(SendMessageA(controls_.tab, TCM_GETCURSEL, 0, 0));
     if (message.message == WM_SYSCHAR) {
-        const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(message.wParam)));
-        const char* found = key != 0 ? std::strchr(kTabAccessKeys, key) : nullptr;
-        if (found == nullptr) return false;
-        SelectPage(static_cast<int>(found - kTabAccessKeys));
+        const int page = PageOfAccessKey(static_cast<char>(message.wParam));
+        if (page < 0) return false;
+        SelectPage(page);
         SetFocus(controls_.tab);
         return true;
     }

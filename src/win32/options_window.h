@@ -6,18 +6,28 @@
 
 #include <string>
 
+#include "common/windows_family.h"
 #include "options/options_dialog.h"
 #include "settings/registry.h"
 #include "settings/saver_settings.h"
+#include "win32/loaded_module.h"
 #include "win32/options_controls.h"
 #include "win32/win_options_platform.h"
 #include "win32/win_options_view.h"
 
 namespace kelvor::win32 {
 
+// The options mode ("/C" or no switch): shows the options dialog for the loaded `settings`
+// (modeless, no owner) and runs its messages until it closes, by OK, Cancel, the close box or a
+// failed load. `family` decides the options of the NT family; `commandLine` is the arguments only.
+// OK changes `settings` and writes them through `registry`. Returns the program's exit code: 0, or
+// the code of a quit request, such as the 1 of an untrapped error.
+int RunOptionsDialog(HINSTANCE instance, SaverSettings& settings, WindowsFamily family, Registry& registry,
+                     const std::string& commandLine);
+
 class OptionsWindow {
 public:
-    OptionsWindow(HINSTANCE instance, SaverSettings& settings, int32_t platformId, Registry& registry,
+    OptionsWindow(HINSTANCE instance, SaverSettings& settings, WindowsFamily family, Registry& registry,
                   std::string commandLine);
     OptionsWindow(const OptionsWindow&) = delete;
     OptionsWindow& operator=(const OptionsWindow&) = delete;
@@ -38,8 +48,9 @@ public:
     // Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp to step through the tabs. True when used.
     bool TranslateKeyboard(const MSG& message);
 
+    INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
-    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Initialise();
     void Command(int id, int code);
@@ -47,6 +58,8 @@ private:
     void SelectPage(int page);
 
     HINSTANCE instance_;
+    // Loaded while the dialog lives: its tab strip, slider and tooltips are comctl32's.
+    LoadedModule comctl32_{api::InitCommonControls.library};
     OptionsControls controls_;
     WinOptionsView view_;
     WinOptionsPlatform platform_;

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "win32/gdi_objects.h"
+#include "win32/gdi_scopes.h"
 
 namespace kelvor::win32 {
 

@@ -3,7 +3,7 @@
 namespace kelvor::win32 {
 
 WinInterfaceTable::WinInterfaceTable()
-    : iphlpapi_("iphlpapi.dll"), getIfTable_(iphlpapi_.Find<GetIfTableFunction>("GetIfTable")) {}
+    : iphlpapi_("iphlpapi.dll"), getIfTable_(iphlpapi_.Find(api::GetIfTable)) {}
 
 int32_t WinInterfaceTable::QuerySize(uint32_t& size) {
     if (getIfTable_ == nullptr) return kInterfaceTableNotSupported;

@@ -2,7 +2,7 @@
 // The network interface table from iphlpapi, looked up at run time: systems without it (Windows 95
 // and NT 4 without the IP helper) answer as if the table were not supported.
 
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 #include "win32/loaded_module.h"
 
 namespace kelvor::win32 {
@@ -15,10 +15,8 @@ public:
     int32_t Read(std::vector<uint8_t>& table) override;
 
 private:
-    using GetIfTableFunction = DWORD WINAPI(void* table, ULONG* size, BOOL order);
-
     LoadedModule iphlpapi_;
-    GetIfTableFunction* getIfTable_;
+    LateBoundPointer<api::GetIfTable> getIfTable_;
 };
 
 }  // namespace kelvor::win32

@@ -15,12 +15,19 @@ LONG QueryUsage(HKEY key, int32_t& usage) {
     return status;
 }
 
+LONG OpenStatisticKey(const char* subkey, REGSAM access, ScopedRegistryKey& key) {
+    HKEY opened = nullptr;
+    const LONG status = RegOpenKeyExA(HKEY_DYN_DATA, subkey, 0, access, &opened);
+    key.Reset(status == ERROR_SUCCESS ? opened : nullptr);
+    return status;
+}
+
 // Opens a control key with full access, reads the value once and closes the key again.
 int32_t Trigger(const char* subkey, int32_t& usage) {
-    const ScopedRegistryKey key(HKEY_DYN_DATA, subkey, KEY_ALL_ACCESS);
-    if (key.Status() != ERROR_SUCCESS) return key.Status();
-    QueryUsage(key.Get(), usage);
-    return ERROR_SUCCESS;
+    ScopedRegistryKey key;
+    const LONG status = OpenStatisticKey(subkey, KEY_ALL_ACCESS, key);
+    if (status == ERROR_SUCCESS) QueryUsage(key.Get(), usage);
+    return status;
 }
 
 }  // namespace
@@ -28,8 +35,7 @@ int32_t Trigger(const char* subkey, int32_t& usage) {
 int32_t WinKernelStatistic::Start(int32_t& usage) { return Trigger("PerfStats\\StartStat", usage); }
 
 int32_t WinKernelStatistic::OpenData() {
-    data_ = ScopedRegistryKey(HKEY_DYN_DATA, "PerfStats\\StatData", KEY_READ);
-    return data_.Status();
+    return OpenStatisticKey("PerfStats\\StatData", KEY_READ, data_);
 }
 
 int32_t WinKernelStatistic::Read(int32_t& usage) {
@@ -38,7 +44,7 @@ int32_t WinKernelStatistic::Read(int32_t& usage) {
 }
 
 int32_t WinKernelStatistic::Stop(int32_t& usage) {
-    data_ = ScopedRegistryKey();
+    data_.Reset(nullptr);
     return Trigger("PerfStats\\StopStat", usage);
 }
 

@@ -2,7 +2,7 @@
 // The 9x kernel's processor-usage statistic under HKEY_DYN_DATA.
 
 #include "probes/cpu_load_platform.h"
-#include "win32/scoped_registry_key.h"
+#include "win32/scoped_handle.h"
 
 namespace kelvor::win32 {
 

@@ -1,10 +1,9 @@
 #include <windows.h>
-#include <commctrl.h>
 
 #include "host/main_form.h"
 #include "win32/display_window.h"
 #include "win32/error_barrier.h"
-#include "win32/options_dialog.h"
+#include "win32/options_window.h"
 #include "win32/win_saver_platform.h"
 
 namespace {
@@ -29,13 +28,12 @@ int Run(HINSTANCE instance, const std::string& commandLine) {
     switch (form.Load(commandLine)) {
     case StartMode::FullScreen:
     case StartMode::Preview:
-        window.UseDesktopOrigin(state.Desktop.Left, state.Desktop.Top);
         window.StartTimer();
         return RunMessageLoop();
     case StartMode::Options:
         // The display window unloads first; the program then runs on with the dialog alone.
         window.Destroy();
-        return win32::RunOptionsDialog(instance, state.Settings, state.Os.PlatformId, platform.SystemRegistry(),
+        return win32::RunOptionsDialog(instance, state.Settings, state.Os.Family(), platform.SystemRegistry(),
                                        commandLine);
     case StartMode::Ended:
         break;
@@ -47,7 +45,6 @@ int Run(HINSTANCE instance, const std::string& commandLine) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    InitCommonControls();
     return static_cast<int>(
         kelvor::win32::Guarded([&] { return static_cast<LRESULT>(Run(instance, commandLine ? commandLine : "")); }, 1));
 }

@@ -1,7 +1,6 @@
 #include "win32/win_options_platform.h"
 
 #include <commdlg.h>
-#include <shellapi.h>
 
 #include "win32/colour.h"
 #include "win32/log_font.h"
@@ -40,12 +39,16 @@ bool WinOptionsPlatform::GetWindowRect(WindowId window, PixelRect& rect) {
 }
 
 intptr_t WinOptionsPlatform::ShellOpen(const std::string& link) {
-    return reinterpret_cast<intptr_t>(ShellExecuteA(nullptr, "open", link.c_str(), "", nullptr, SW_SHOWNORMAL));
+    auto* const shellExecute = shell32_.Find(api::ShellExecute);
+    if (shellExecute == nullptr) return 0;
+    return reinterpret_cast<intptr_t>(shellExecute(nullptr, "open", link.c_str(), "", nullptr, SW_SHOWNORMAL));
 }
 
 int32_t WinOptionsPlatform::LastError() { return static_cast<int32_t>(GetLastError()); }
 
-bool WinOptionsPlatform::PickFont(const std::string& title, uint32_t flags, FontChoice& choice) {
+bool WinOptionsPlatform::PickFont(const std::string& title, uint32_t flags, FontDescription& choice) {
+    auto* const chooseFont = comdlg32_.Find(api::ChooseFont);
+    if (chooseFont == nullptr) return false;
     LOGFONTA face = LogFontOf(choice);
     CHOOSEFONTA dialog{};
     dialog.lStructSize = sizeof(dialog);
@@ -56,7 +59,7 @@ bool WinOptionsPlatform::PickFont(const std::string& title, uint32_t flags, Font
     dialog.rgbColors = ToColorRef(choice.colour);
     dialog.lCustData = reinterpret_cast<LPARAM>(title.c_str());
     dialog.lpfnHook = FontTitleHook;
-    if (!ChooseFontA(&dialog)) return false;
+    if (!chooseFont(&dialog)) return false;
 
     choice.name = face.lfFaceName;
     choice.size = dialog.iPointSize / 10.0;
@@ -69,6 +72,8 @@ bool WinOptionsPlatform::PickFont(const std::string& title, uint32_t flags, Font
 }
 
 bool WinOptionsPlatform::PickColour(const std::string& title, uint32_t flags, int32_t& colour) {
+    auto* const chooseColor = comdlg32_.Find(api::ChooseColor);
+    if (chooseColor == nullptr) return false;
     CHOOSECOLORA dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner_;
@@ -77,7 +82,7 @@ bool WinOptionsPlatform::PickColour(const std::string& title, uint32_t flags, in
     dialog.Flags = flags | CC_ENABLEHOOK;
     dialog.lCustData = reinterpret_cast<LPARAM>(title.c_str());
     dialog.lpfnHook = ColourTitleHook;
-    if (!ChooseColorA(&dialog)) return false;
+    if (!chooseColor(&dialog)) return false;
     colour = static_cast<int32_t>(dialog.rgbResult);
     return true;
 }

@@ -3,22 +3,15 @@
 #include <commctrl.h>
 
 #include <utility>
-#include <vector>
 
 #include "common/rounding.h"
 #include "win32/colour.h"
 #include "win32/log_font.h"
 #include "win32/screen_dpi.h"
+#include "win32/window_text.h"
 
 namespace kelvor::win32 {
 namespace {
-
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    return std::string(text.data(), static_cast<size_t>(copied));
-}
 
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window) {
@@ -52,61 +45,32 @@ void WinOptionsView::MoveDialog(double left, double top) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HWND WinOptionsView::Label(OptionsLabel label) const {
-    switch (label) {
-    case OptionsLabel::AppName: return controls_.Item(kIdAppName);
-    case OptionsLabel::Version: return controls_.Item(kIdVersion);
-    case OptionsLabel::Visit: return controls_.Item(kIdVisit);
-    case OptionsLabel::Website: return controls_.Item(kIdWebsite);
-    case OptionsLabel::Copyright: return controls_.Item(kIdCopyright);
-    case OptionsLabel::Email: return controls_.Item(kIdEmail);
-    case OptionsLabel::EEgg: return controls_.Item(kIdEEgg);
-    }
-    return nullptr;
+void WinOptionsView::SetLabelCaption(int label, const std::string& caption) {
+    SetControlCaption(controls_, label, caption.c_str());
 }
 
-void WinOptionsView::SetLabelCaption(OptionsLabel label, const std::string& caption) {
-    const HWND window = Label(label);
-    SetWindowTextA(window, caption.c_str());
-    if (label == OptionsLabel::Visit || label == OptionsLabel::Website || label == OptionsLabel::Copyright ||
-        label == OptionsLabel::Email)
-        FitLabelToText(window);
-}
+double WinOptionsView::LabelLeft(int label) { return RectInParent(controls_.Item(label)).left * TwipsPerPixelX(); }
 
-double WinOptionsView::LabelLeft(OptionsLabel label) { return RectInParent(Label(label)).left * TwipsPerPixelX(); }
-
-double WinOptionsView::LabelWidth(OptionsLabel label) {
-    const RECT rect = RectInParent(Label(label));
+double WinOptionsView::LabelWidth(int label) {
+    const RECT rect = RectInParent(controls_.Item(label));
     return (rect.right - rect.left) * TwipsPerPixelX();
 }
 
-void WinOptionsView::SetLabelLeft(OptionsLabel label, double left) {
-    const HWND window = Label(label);
+void WinOptionsView::SetLabelLeft(int label, double left) {
+    const HWND window = controls_.Item(label);
     SetWindowPos(window, nullptr, ToPixels(left, TwipsPerPixelX()), RectInParent(window).top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HWND WinOptionsView::Check(OptionsCheck box) const {
-    const int index = static_cast<int>(box);
-    if (index < kDisplayCheckCount) return controls_.Item(kIdDisplayFirst + index);
-    switch (box) {
-    case OptionsCheck::Mouse0: return controls_.Item(kIdMouseFirst);
-    case OptionsCheck::Mouse1: return controls_.Item(kIdMouseFirst + 1);
-    case OptionsCheck::Time24Hour: return controls_.Item(kId24Hour);
-    case OptionsCheck::SetAsDefault: return controls_.Item(kIdSetAsDefault);
-    default: return nullptr;
-    }
+void WinOptionsView::SetChecked(int box, bool checked) {
+    SendMessageA(controls_.Item(box), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void WinOptionsView::SetChecked(OptionsCheck box, bool checked) {
-    SendMessageA(Check(box), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+bool WinOptionsView::IsChecked(int box) {
+    return SendMessageA(controls_.Item(box), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-bool WinOptionsView::IsChecked(OptionsCheck box) {
-    return SendMessageA(Check(box), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void WinOptionsView::SetCheckEnabled(OptionsCheck box, bool enabled) { EnableWindow(Check(box), enabled); }
+void WinOptionsView::SetCheckEnabled(int box, bool enabled) { EnableWindow(controls_.Item(box), enabled); }
 
 void WinOptionsView::SetDescriptionText(const std::string& text) {
     SetWindowTextA(controls_.Item(kIdDescr), text.c_str());

@@ -7,7 +7,7 @@
 
 #include "options/options_view.h"
 #include "win32/options_controls.h"
-#include "win32/gdi_objects.h"
+#include "win32/gdi_scopes.h"
 
 namespace kelvor::win32 {
 
@@ -23,14 +23,14 @@ public:
     double TwipsPerPixelX() override;
     double TwipsPerPixelY() override;
 
-    void SetLabelCaption(OptionsLabel label, const std::string& caption) override;
-    double LabelLeft(OptionsLabel label) override;
-    double LabelWidth(OptionsLabel label) override;
-    void SetLabelLeft(OptionsLabel label, double left) override;
+    void SetLabelCaption(int label, const std::string& caption) override;
+    double LabelLeft(int label) override;
+    double LabelWidth(int label) override;
+    void SetLabelLeft(int label, double left) override;
 
-    void SetChecked(OptionsCheck box, bool checked) override;
-    bool IsChecked(OptionsCheck box) override;
-    void SetCheckEnabled(OptionsCheck box, bool enabled) override;
+    void SetChecked(int box, bool checked) override;
+    bool IsChecked(int box) override;
+    void SetCheckEnabled(int box, bool enabled) override;
 
     void SetDescriptionText(const std::string& text) override;
     std::string DescriptionText() override;
@@ -65,9 +65,6 @@ public:
     HBRUSH ControlColours(HWND control, HDC dc) const;
 
 private:
-    HWND Label(OptionsLabel label) const;
-    HWND Check(OptionsCheck box) const;
-
     OptionsControls& controls_;
     SampleFont sample_;
     ScopedFont sampleFont_;

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "win32/win_system_info.h"
+
 namespace kelvor::win32 {
 namespace {
 
@@ -27,6 +29,8 @@ int32_t OpenOrCreate(decltype(&RegOpenKeyA) call, RegistryRoot root, const std::
 }
 
 }  // namespace
+
+WinRegistry::WinRegistry() : family_(RunningWindowsFamily()) {}
 
 int32_t WinRegistry::OpenKey(RegistryRoot root, const std::string& subkey, RegistryKeyHandle& key) {
     return OpenOrCreate(&RegOpenKeyA, root, subkey, key);
@@ -58,9 +62,8 @@ int32_t WinRegistry::SetValue(RegistryKeyHandle key, const std::string& name, ui
     // readers' buffer), so a non-zero byte keeps the data exactly as given. The 9x family ignores
     // the length of a string and stores up to the first zero byte, so there the zero must follow
     // the data at once.
-    const bool is9xFamily = (GetVersion() & 0x80000000u) != 0;
     std::vector<uint8_t> guarded(data);
-    guarded.push_back(is9xFamily ? 0x00 : 0xFF);
+    guarded.push_back(family_ == WindowsFamily::Win9x ? 0x00 : 0xFF);
     return RegSetValueExA(ToHkey(key), name.c_str(), 0, type, guarded.data(), static_cast<DWORD>(data.size()));
 }
 

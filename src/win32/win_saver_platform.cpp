@@ -6,10 +6,10 @@
 #include "host/program_state.h"
 #include "probes/computer_name.h"
 #include "probes/cpu_load.h"
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 #include "probes/memory_usage.h"
-#include "win32/password_services_factory.h"
-#include "win32/system_display_layout.h"
+#include "win32/win_password_services.h"
+#include "win32/win_display_layout.h"
 
 namespace kelvor::win32 {
 
@@ -38,11 +38,11 @@ void WinSaverPlatform::ReadOSVersion(OsCapabilities& os) {
 std::string WinSaverPlatform::ReadComputerName() { return kelvor::ReadComputerName(systemInfo_); }
 
 std::unique_ptr<ProcessorLoadSampler> WinSaverPlatform::CreateCpuSampler() {
-    return std::make_unique<CPULoad>(systemInfo_, systemInfo_, performanceData_, kernelStatistic_);
+    return std::make_unique<CPULoad>(systemInfo_, systemInfo_, performanceData_, kernelStatistic_, processorTimes_);
 }
 
 void WinSaverPlatform::GetDesktopBounds(bool hasMultiMonitor, DesktopBounds& bounds) {
-    SystemDisplayLayout layout;
+    WinDisplayLayout layout;
     kelvor::GetDesktopBounds(layout, hasMultiMonitor, bounds.Left, bounds.Right, bounds.Top, bounds.Bottom);
 }
 
@@ -63,7 +63,7 @@ std::string WinSaverPlatform::MemoryUsageText() {
 }
 
 std::unique_ptr<NetworkStatus> WinSaverPlatform::CreateNetworkMonitor() {
-    return std::make_unique<CIpHelper>(interfaceTable_);
+    return std::make_unique<NetworkActivity>(interfaceTable_);
 }
 
 }  // namespace kelvor::win32

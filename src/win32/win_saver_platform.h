@@ -13,6 +13,7 @@
 #include "win32/win_kernel_statistic.h"
 #include "win32/win_locale.h"
 #include "win32/win_performance_data.h"
+#include "win32/win_processor_times.h"
 #include "win32/win_registry.h"
 #include "win32/win_system_info.h"
 
@@ -49,6 +50,7 @@ private:
     WinSystemInfo systemInfo_;
     WinPerformanceData performanceData_;
     WinKernelStatistic kernelStatistic_;
+    WinProcessorTimes processorTimes_;
     WinInterfaceTable interfaceTable_;
     UptimeClock uptime_{clock_, locale_};
     std::unique_ptr<PasswordServices> passwords_;

@@ -14,6 +14,12 @@ bool WinSystemInfo::QueryVersion(WindowsVersion& version) {
     return read;
 }
 
+WindowsFamily RunningWindowsFamily() {
+    WindowsVersion version;
+    WinSystemInfo().QueryVersion(version);
+    return FamilyOf(version.PlatformId);
+}
+
 bool WinSystemInfo::QueryComputerName(std::string& name) {
     char buffer[50] = {};
     DWORD size = sizeof(buffer);
@@ -30,8 +36,7 @@ PageFileStatus WinSystemInfo::MemoryStatus() {
 }
 
 std::optional<PageFileStatusEx> WinSystemInfo::MemoryStatusEx() {
-    using GlobalMemoryStatusExFunction = BOOL WINAPI(MEMORYSTATUSEX*);
-    auto* const query = kernel_.Find<GlobalMemoryStatusExFunction>("GlobalMemoryStatusEx");
+    auto* const query = kernel_.Find(api::GlobalMemoryStatusEx);
     if (query == nullptr) return std::nullopt;
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof(status);
@@ -40,8 +45,7 @@ std::optional<PageFileStatusEx> WinSystemInfo::MemoryStatusEx() {
 }
 
 int32_t WinSystemInfo::NumberOfProcessors() {
-    using GetNativeSystemInfoFunction = void WINAPI(SYSTEM_INFO*);
-    auto* const native = kernel_.Find<GetNativeSystemInfoFunction>("GetNativeSystemInfo");
+    auto* const native = kernel_.Find(api::GetNativeSystemInfo);
     SYSTEM_INFO info{};
     if (native != nullptr) {
         native(&info);

@@ -29,4 +29,7 @@ private:
     LoadedModule kernel_;
 };
 
+// The family of the Windows this program runs on.
+WindowsFamily RunningWindowsFamily();
+
 }  // namespace kelvor::win32

@@ -8,15 +8,17 @@
 #include "fakes/fake_interface_table.h"
 #include "fakes/fake_locale.h"
 #include "fakes/fake_performance_data.h"
+#include "fakes/fake_processor_times.h"
 #include "fakes/fake_system_info.h"
 #include "fakes/interface_table_builder.h"
 #include "fakes/performance_data_builder.h"
 #include "probes/computer_name.h"
 #include "probes/cpu_load.h"
 #include "probes/interface_table.h"
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 #include "probes/memory_usage.h"
 #include "probes/performance_data.h"
+#include "probes/processor_times.h"
 #include "probes/uptime_clock.h"
 
 namespace kelvor {
@@ -65,13 +67,46 @@ void CpuString(benchmark::State& state) {
     system.processors = processors;
     ReplayedPerformanceData source;
     FakeKernelStatistic statistic;
-    CPULoad load(system, system, source, statistic);
+    FakeProcessorTimes times;
+    CPULoad load(system, system, source, statistic, times);
     source.data = ProcessorData(processors, 1);
     load.CPUString();
     source.data = ProcessorData(processors, 2);
     for (auto _ : state) benchmark::DoNotOptimize(load.CPUString());
 }
 BENCHMARK(CpuString)->Arg(1)->Arg(64);
+
+std::vector<uint8_t> KernelRecords(int processors, uint64_t second) {
+    std::vector<KernelTimes> times;
+    for (int cpu = 0; cpu < processors; ++cpu)
+        times.push_back({second * 5000000 + static_cast<uint64_t>(cpu) * 1000, second * 10000000, 0});
+    return BuildProcessorTimes(times);
+}
+
+void ProcessorTimesRead64(benchmark::State& state) {
+    const std::vector<uint8_t> records = KernelRecords(64, 1);
+    for (auto _ : state) benchmark::DoNotOptimize(ReadProcessorTimes(records));
+}
+BENCHMARK(ProcessorTimesRead64);
+
+// One sample where the performance data have no processor object (as under Wine): after the first,
+// the kernel's times lead, so each sample is their query, the records read, loads and text.
+void CpuStringFromProcessorTimes(benchmark::State& state) {
+    const int processors = static_cast<int>(state.range(0));
+    FakeSystemInfo system;
+    system.processors = processors;
+    ReplayedPerformanceData counters;
+    counters.data = BuildPerformanceData({}, {});
+    FakeKernelStatistic statistic;
+    FakeProcessorTimes times;
+    CPULoad load(system, system, counters, statistic, times);
+    times.records = KernelRecords(processors, 1);
+    times.status = 0;
+    load.CPUString();
+    times.records = KernelRecords(processors, 2);
+    for (auto _ : state) benchmark::DoNotOptimize(load.CPUString());
+}
+BENCHMARK(CpuStringFromProcessorTimes)->Arg(1)->Arg(64);
 
 void InterfaceTableWalk256(benchmark::State& state) {
     const std::vector<uint8_t> table = Table(256);
@@ -83,7 +118,7 @@ BENCHMARK(InterfaceTableWalk256);
 void NetworkStatus256(benchmark::State& state) {
     FakeInterfaceTable source;
     source.table = Table(256);
-    CIpHelper helper(source);
+    NetworkActivity helper(source);
     for (auto _ : state) benchmark::DoNotOptimize(helper.Status());
 }
 BENCHMARK(NetworkStatus256);

@@ -15,7 +15,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import harness  # noqa: E402
 
 # The Windows-built tests that run a second time with Wine set to Windows 98.
-PROBE_TESTS_9X = "WinProbes.*:SystemDisplayLayout.*"
+PROBE_TESTS_9X = "WinProbes.*:WinDisplayLayout.*"
 
 
 def run_gtest_binary(session, binary, work_dir, stage, *arguments):

@@ -1,5 +1,8 @@
 """The running saver as a user sees it: the screen, the text block and how it moves."""
 
+import os
+import re
+import subprocess
 import time
 import unittest
 
@@ -40,6 +43,19 @@ class DisplayTest(unittest.TestCase):
     @staticmethod
     def centre(box):
         return (box[0] + box[2]) / 2, (box[1] + box[3]) / 2
+
+    def read_text(self, name):
+        """The text on the screen, read by OCR as one line from the block of drawn pixels."""
+        box = self.text_box()
+        shot = self.wine.screenshot(self.wine.work_dir / f"{name}.png")
+        margin = 12
+        left, top = max(box[0] - margin, 0), max(box[1] - margin, 0)
+        width, height = box[2] - left + 1 + margin, box[3] - top + 1 + margin
+        crop = self.wine.work_dir / f"{name}-text.png"
+        subprocess.run(["convert", str(shot), "-crop", f"{width}x{height}+{left}+{top}", "+repage", str(crop)],
+                       check=True, timeout=30)
+        return subprocess.run(["tesseract", str(crop), "stdout", "--psm", "7"], capture_output=True, text=True,
+                              check=True, timeout=60).stdout.strip()
 
     def test_the_text_appears_near_the_centre_and_stays_there_when_stationary(self):
         self.start(MoveOption=4)
@@ -82,6 +98,23 @@ class DisplayTest(unittest.TestCase):
         screen = self.wine.screen_pixels()
         self.assertGreater(screen.share_of(harness.colour_of(background)), 0.8)
         self.assertGreater(screen.share_of(harness.colour_of(text)), 0.001)
+
+    def test_the_processor_line_shows_a_load_for_each_processor(self):
+        # Wine's performance data hold no processor object: the figures come from the kernel's
+        # processor times. Only the processor line, large and still.
+        self.start(DisplayItems=32, MoveOption=4, FontSize=36)
+        processors = os.cpu_count()
+        form = " ".join([r"\d{2,3}%"] * processors) if processors > 1 else r"\d{2,3} %"
+        pattern = re.compile(r"CPU usage: " + form)
+        time.sleep(2.5)  # past the first reading, which covers the time since the system started
+        text = ""
+        for attempt in range(3):  # a misread glyph gets another screenshot
+            text = self.read_text(f"processor-line-{attempt}")
+            if pattern.fullmatch(text):
+                break
+            time.sleep(1)
+        self.assertIsNotNone(pattern.fullmatch(text), text)
+        self.assertTrue(all(0 <= int(figure) <= 100 for figure in re.findall(r"\d+", text)), text)
 
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 
 namespace kelvor {
 

@@ -22,7 +22,7 @@ public:
     struct ChooserCall {
         std::string title;
         uint32_t flags = 0;
-        FontChoice presetFont;
+        FontDescription presetFont;
         int32_t presetColour = 0;
     };
 
@@ -55,7 +55,7 @@ public:
     }
     int32_t LastError() override { return lastError; }
 
-    bool PickFont(const std::string& title, uint32_t flags, FontChoice& choice) override {
+    bool PickFont(const std::string& title, uint32_t flags, FontDescription& choice) override {
         fontCalls.push_back({title, flags, choice, 0});
         if (!fontAnswer) return false;
         choice = *fontAnswer;
@@ -78,7 +78,7 @@ public:
     std::vector<std::string> openedLinks;
     bool waiting = false;
     bool waitPointerDuringShell = false;
-    std::optional<FontChoice> fontAnswer;
+    std::optional<FontDescription> fontAnswer;
     std::optional<int32_t> colourAnswer;
     std::vector<ChooserCall> fontCalls;
     std::vector<ChooserCall> colourCalls;

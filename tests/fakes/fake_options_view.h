@@ -45,18 +45,18 @@ public:
     double TwipsPerPixelX() override { return twipsPerPixelX; }
     double TwipsPerPixelY() override { return twipsPerPixelY; }
 
-    void SetLabelCaption(OptionsLabel label, const std::string& text) override {
+    void SetLabelCaption(int label, const std::string& text) override {
         labels[label].caption = text;
         labels[label].width = kTwipsPerCharacter * static_cast<double>(text.size());
     }
-    double LabelLeft(OptionsLabel label) override { return labels[label].left; }
-    double LabelWidth(OptionsLabel label) override { return labels[label].width; }
-    void SetLabelLeft(OptionsLabel label, double left) override { labels[label].left = left; }
+    double LabelLeft(int label) override { return labels[label].left; }
+    double LabelWidth(int label) override { return labels[label].width; }
+    void SetLabelLeft(int label, double left) override { labels[label].left = left; }
 
-    void SetChecked(OptionsCheck box, bool value) override { checked[box] = value; }
-    bool IsChecked(OptionsCheck box) override { return checked[box]; }
-    void SetCheckEnabled(OptionsCheck box, bool value) override { disabled[box] = !value; }
-    bool IsCheckEnabled(OptionsCheck box) { return !disabled[box]; }
+    void SetChecked(int box, bool value) override { checked[box] = value; }
+    bool IsChecked(int box) override { return checked[box]; }
+    void SetCheckEnabled(int box, bool value) override { disabled[box] = !value; }
+    bool IsCheckEnabled(int box) { return !disabled[box]; }
 
     void SetDescriptionText(const std::string& text) override { description = text; }
     std::string DescriptionText() override { return description; }
@@ -104,9 +104,9 @@ public:
     double screenHeight = 11520;
     double twipsPerPixelX = 15;
     double twipsPerPixelY = 15;
-    std::map<OptionsLabel, Label> labels;
-    std::map<OptionsCheck, bool> checked;
-    std::map<OptionsCheck, bool> disabled;
+    std::map<int, Label> labels;
+    std::map<int, bool> checked;
+    std::map<int, bool> disabled;
     std::string description;
     bool descriptionEnabled = true;
     SystemColour descriptionColour = SystemColour::WindowBackground;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "fakes/fake_block_surface.h"
 #include "fakes/fake_main_window.h"
 #include "fakes/fake_saver_platform.h"
 #include "host/main_form.h"
@@ -27,8 +28,10 @@ struct MainFormRig {
     FakeSaverPlatform platform;
     FakeInformationSources sources;
     FakeMainWindow window;
+    FakeBlockSurface surface;
     ProgramState state;
-    MainForm form{state, window, window, platform, sources};
+    MainForm form{state, window, surface, platform, sources};
+    InfoBlock& block = form.Block();
 };
 
 }  // namespace kelvor

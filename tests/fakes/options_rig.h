@@ -24,12 +24,12 @@ struct OptionsRig {
     }
 
     // A dialog for the given family and command line; Load() is left to the test.
-    OptionsDialog& Make(int32_t platformId = kPlatformNt, const std::string& commandLine = "") {
-        dialog = std::make_unique<OptionsDialog>(view, platform, registry, settings, platformId, commandLine);
+    OptionsDialog& Make(WindowsFamily family = WindowsFamily::Nt, const std::string& commandLine = "") {
+        dialog = std::make_unique<OptionsDialog>(view, platform, registry, settings, family, commandLine);
         return *dialog;
     }
-    OptionsDialog& Loaded(int32_t platformId = kPlatformNt, const std::string& commandLine = "") {
-        Make(platformId, commandLine).Load();
+    OptionsDialog& Loaded(WindowsFamily family = WindowsFamily::Nt, const std::string& commandLine = "") {
+        Make(family, commandLine).Load();
         return *dialog;
     }
 

@@ -11,7 +11,7 @@
 #include "fakes/interface_table_builder.h"
 #include "fakes/performance_data_builder.h"
 #include "probes/interface_table.h"
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     FakeInterfaceTable source;
     source.table = table;
-    CIpHelper helper(source);
+    NetworkActivity helper(source);
     helper.Status();
     helper.Status();
     return 0;

@@ -8,6 +8,7 @@
 
 #include "common/run_time_error.h"
 #include "fakes/fake_performance_data.h"
+#include "fakes/fake_processor_times.h"
 #include "fakes/fake_system_info.h"
 #include "fakes/performance_data_builder.h"
 #include "probes/cpu_load.h"
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FakePerformanceData source;
     source.data = block;
     FakeKernelStatistic statistic;
-    CPULoad load(system, system, source, statistic);
+    FakeProcessorTimes times;
+    CPULoad load(system, system, source, statistic, times);
     load.CPUString();
     load.CPUString();
     return 0;

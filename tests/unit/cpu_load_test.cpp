@@ -2,6 +2,7 @@
 
 #include "common/run_time_error.h"
 #include "fakes/fake_performance_data.h"
+#include "fakes/fake_processor_times.h"
 #include "fakes/fake_system_info.h"
 #include "fakes/performance_data_builder.h"
 #include "probes/cpu_load.h"
@@ -34,7 +35,8 @@ protected:
     FakeSystemInfo system;
     FakePerformanceData perf;
     FakeKernelStatistic statistic;
-    CPULoad load{system, system, perf, statistic};
+    FakeProcessorTimes times;  // a system without the kernel's processor times
+    CPULoad load{system, system, perf, statistic, times};
 };
 
 TEST(CpuLoadCreation, AnUnreadableVersionRaisesTheFirstError) {
@@ -42,7 +44,8 @@ TEST(CpuLoadCreation, AnUnreadableVersionRaisesTheFirstError) {
     system.versionReadable = false;
     FakePerformanceData perf;
     FakeKernelStatistic statistic;
-    const RunTimeError error = ErrorFrom([&] { CPULoad load(system, system, perf, statistic); });
+    FakeProcessorTimes times;
+    const RunTimeError error = ErrorFrom([&] { CPULoad load(system, system, perf, statistic, times); });
     EXPECT_EQ(error.Number(), -2147213503);
     EXPECT_EQ(error.Source(), "CPULoad.Initialize");
     EXPECT_EQ(error.Description(), "Can't get the Windows version");
@@ -92,7 +95,7 @@ TEST_F(CpuLoadNt, EqualSampleTimesReadZeroAndAnIdleCounterAheadOfTheClockReadsNe
     Sample(5, {1.5, 1.2});
     EXPECT_EQ(load.CPUString(), "00% 00%");
     system.processors = 1;
-    CPULoad single(system, system, perf, statistic);
+    CPULoad single(system, system, perf, statistic, times);
     Sample(0, {0.0});
     single.CPUString();
     Sample(1, {1.03});
@@ -180,24 +183,27 @@ protected:
     FakeSystemInfo system;
     FakePerformanceData perf;
     FakeKernelStatistic statistic;
+    FakeProcessorTimes times;
 };
 
 TEST_F(CpuLoad9x, StartsTheStatisticOnceReadsItEveryTimeAndStopsItOnRelease) {
+    times.Set({{1, 2, 0}});  // there, but not for the 9x family
     {
-        CPULoad load(system, system, perf, statistic);
+        CPULoad load(system, system, perf, statistic, times);
         statistic.usage = 7;
         EXPECT_EQ(load.CPUString(), "07 %");
         statistic.usage = 63;
         EXPECT_EQ(load.CPUString(), "63 %");
         EXPECT_EQ(ErrorFrom([&] { load.GetCPUUsage(2); }).Number(), static_cast<int32_t>(0x80041F43));
         EXPECT_TRUE(perf.valueNames.empty());
+        EXPECT_EQ(times.queries, 0);
     }
     EXPECT_EQ(statistic.calls, (std::vector<std::string>{"start", "open", "read", "read", "stop"}));
 }
 
 TEST_F(CpuLoad9x, AFailedStartIsRetriedOnEveryCallAndNothingIsStopped) {
     {
-        CPULoad load(system, system, perf, statistic);
+        CPULoad load(system, system, perf, statistic, times);
         statistic.startStatus = 2;
         const RunTimeError error = ErrorFrom([&] { load.CollectCPUData(); });
         EXPECT_EQ(error.Number(), static_cast<int32_t>(0x80041F42));
@@ -213,7 +219,7 @@ TEST_F(CpuLoad9x, AFailedStartIsRetriedOnEveryCallAndNothingIsStopped) {
 
 TEST_F(CpuLoad9x, MoreThanOneReportedProcessorFailsTheLine) {
     system.processors = 2;
-    CPULoad load(system, system, perf, statistic);
+    CPULoad load(system, system, perf, statistic, times);
     EXPECT_EQ(load.CPUString(), "CPU query failed");
 }
 

@@ -23,34 +23,31 @@ TEST_F(MainFormTest, LoadRunsTheStartUpStepsInOrderAndStylesBothLabels) {
     EXPECT_EQ(platform.log, expected);
     EXPECT_EQ(form.ComputerName(), "KELVOR-PC");
     EXPECT_EQ(state.Settings.FontName, "Tahoma");
-    EXPECT_EQ(window.backColour, 0x102030);
-    EXPECT_EQ(window.blockBackColour, 0x102030);
+    EXPECT_EQ(block.BackColour(), 0x102030);
+    EXPECT_EQ(block.BlockBackColour(), 0x102030);
     for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
-        const FakeLabel& l = window.Label(label);
-        EXPECT_EQ(l.FontName, "Tahoma");
-        EXPECT_TRUE(l.Italic);
-        EXPECT_FALSE(l.Bold);
-        EXPECT_EQ(l.FontSize, 12.0);
-        EXPECT_EQ(l.Colour, 0x00FF00);
+        const FontDescription& f = block.Font(label);
+        EXPECT_EQ(f.name, "Tahoma");
+        EXPECT_TRUE(f.italic);
+        EXPECT_FALSE(f.bold);
+        EXPECT_EQ(f.size, 12.0);
+        EXPECT_EQ(f.colour, 0x00FF00);
     }
-    // Seven properties in their order, first for lblInfo, then for lblNetwork.
-    const std::vector<std::string> styling(window.log.begin() + 1, window.log.begin() + 15);
-    EXPECT_EQ(styling[0], "lblInfo.FontName");
-    EXPECT_EQ(styling[5], "lblInfo.FontSize");
-    EXPECT_EQ(styling[6], "lblInfo.Colour");
-    EXPECT_EQ(styling[7], "lblNetwork.FontName");
-    EXPECT_EQ(styling[13], "lblNetwork.Colour");
     EXPECT_NE(state.Random, nullptr);
     EXPECT_NE(state.CpuSampler, nullptr);
 }
 
 TEST_F(MainFormTest, AFailingLabelPropertyIsSkippedAndTheRestStillApplied) {
-    window.failingProperties = {"FontName", "FontSize"};
+    StoreSetting("FontName", surface.unusableFontName);
+    StoreSetting("FontSize", 0);
     EXPECT_EQ(form.Load("/s"), StartMode::FullScreen);
-    EXPECT_EQ(window.info.FontName, "Verdana");
-    EXPECT_EQ(window.info.FontSize, 9.75);
-    EXPECT_TRUE(window.info.Italic);
-    EXPECT_EQ(window.network.Colour, 0x00FF00);
+    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
+        const FontDescription& f = block.Font(label);
+        EXPECT_EQ(f.name, "Verdana");
+        EXPECT_EQ(f.size, 9.75);
+        EXPECT_TRUE(f.italic);
+        EXPECT_EQ(f.colour, 0x00FF00);
+    }
     EXPECT_FALSE(Logged("CriticalError"));
 }
 
@@ -61,8 +58,8 @@ TEST_F(MainFormTest, FullScreenCoversTheDesktopHidesThePointerAndTellsOnly9xItRu
     EXPECT_EQ(window.placement, (std::vector<int32_t>{-1024, 0, 2304, 1024}));
     EXPECT_EQ(window.cursorCounter, -1);
     EXPECT_FALSE(form.PreviewMode());
-    EXPECT_FALSE(window.info.Visible);
-    EXPECT_FALSE(window.network.Visible);
+    EXPECT_FALSE(block.Visible(InfoLabel::Info));
+    EXPECT_FALSE(block.Visible(InfoLabel::Network));
     EXPECT_FALSE(Logged("ScreenSaverRunning(1)"));
 
     MainFormRig on9x;
@@ -108,8 +105,8 @@ TEST_F(MainFormTest, PreviewBecomesAChildFillingThePaneWithHalvedFonts) {
     EXPECT_TRUE(form.PreviewMode());
     EXPECT_EQ(window.parent, 4242);
     EXPECT_EQ(window.placement, (std::vector<int32_t>{0, 0, 152, 112}));
-    EXPECT_EQ(window.info.FontSize, 4.0);  // 4.5 goes to the even 4
-    EXPECT_EQ(window.network.FontSize, 4.0);
+    EXPECT_EQ(block.Font(InfoLabel::Info).size, 4.0);  // 4.5 goes to the even 4
+    EXPECT_EQ(block.Font(InfoLabel::Network).size, 4.0);
     EXPECT_EQ(window.cursorCounter, 0);
     EXPECT_FALSE(Logged("ScreenSaverRunning(1)"));
     EXPECT_NE(window.title, "KelvorSS");

@@ -10,14 +10,14 @@ constexpr char kDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
 
 TEST(OptionsOk, CopiesEveryControlIntoTheSettingsAndSavesThem) {
     OptionsRig rig;
-    rig.Loaded(1);
+    rig.Loaded(WindowsFamily::Win9x);
     rig.view.sample = {"Tahoma", 12.5, true, false, true, true, 0x00FF00, 0x112233};
     for (int i = 0; i < 8; ++i) rig.view.checked[DisplayCheck(i)] = true;
     rig.view.description = "my server";
     rig.view.checked[MouseCheck(1)] = true;
     rig.view.selectedMovement = 3;
     rig.view.slider = 10;
-    rig.view.checked[OptionsCheck::Time24Hour] = true;
+    rig.view.checked[kId24Hour] = true;
     rig.dialog->OkClicked();
 
     EXPECT_EQ(rig.settings.FontName, "Tahoma");
@@ -42,7 +42,7 @@ TEST(OptionsOk, CopiesEveryControlIntoTheSettingsAndSavesThem) {
 TEST(OptionsOk, DropsAHiddenDescriptionAndStoresNoMouseOptionsOnNt) {
     OptionsRig rig;
     rig.settings.MouseSettings = 3;
-    rig.Loaded(kPlatformNt);
+    rig.Loaded(WindowsFamily::Nt);
     for (int i = 0; i < 8; ++i) rig.view.checked[DisplayCheck(i)] = false;
     rig.view.description = "still in the box";
     rig.view.sample.font.size = 40000;  // too large for the field: that step is skipped, the rest runs
@@ -58,9 +58,9 @@ TEST(OptionsOk, DropsAHiddenDescriptionAndStoresNoMouseOptionsOnNt) {
 TEST(OptionsOk, TakesAndGivesBackTheAllUsersDefaultSaver) {
     OptionsRig rig;  // taking the role: the old value is kept first, then replaced
     rig.SetDefaultSaver("ssstars.scr");
-    rig.Loaded(kPlatformNt);
+    rig.Loaded(WindowsFamily::Nt);
     rig.registry.ClearCalls();
-    rig.view.checked[OptionsCheck::SetAsDefault] = true;
+    rig.view.checked[kIdSetAsDefault] = true;
     rig.dialog->OkClicked();
     EXPECT_EQ(rig.OldDefaultSaver(), "ssstars.scr");
     EXPECT_EQ(rig.DefaultSaver(), "kelvor.scr");
@@ -71,8 +71,8 @@ TEST(OptionsOk, TakesAndGivesBackTheAllUsersDefaultSaver) {
     OptionsRig back;  // giving it back restores the stored one and keeps "oldDefaultSS"
     back.SetDefaultSaver("KELVOR.SCR");
     back.registry.SetString(kSettingsRoot, kSettingsSubkey, "oldDefaultSS", "ssstars.scr");
-    back.Loaded(kPlatformNt);
-    back.view.checked[OptionsCheck::SetAsDefault] = false;
+    back.Loaded(WindowsFamily::Nt);
+    back.view.checked[kIdSetAsDefault] = false;
     back.dialog->OkClicked();
     EXPECT_EQ(back.DefaultSaver(), "ssstars.scr");
     EXPECT_EQ(back.OldDefaultSaver(), "ssstars.scr");
@@ -80,8 +80,8 @@ TEST(OptionsOk, TakesAndGivesBackTheAllUsersDefaultSaver) {
 
     OptionsRig fallback;  // nothing kept to give back
     fallback.SetDefaultSaver("kelvor.scr");
-    fallback.Loaded(kPlatformNt);
-    fallback.view.checked[OptionsCheck::SetAsDefault] = false;
+    fallback.Loaded(WindowsFamily::Nt);
+    fallback.view.checked[kIdSetAsDefault] = false;
     fallback.dialog->OkClicked();
     EXPECT_EQ(fallback.DefaultSaver(), "Logon.scr");
     EXPECT_EQ(fallback.dialog->PrevDefaultSaver(), "Logon.scr");
@@ -90,17 +90,17 @@ TEST(OptionsOk, TakesAndGivesBackTheAllUsersDefaultSaver) {
 
 TEST(OptionsOk, AnEmptyOldSaverIsKeptAndGivenBackEmpty) {
     OptionsRig rig;  // the default user had no saver at all
-    rig.Loaded(kPlatformNt);
-    rig.view.checked[OptionsCheck::SetAsDefault] = true;
+    rig.Loaded(WindowsFamily::Nt);
+    rig.view.checked[kIdSetAsDefault] = true;
     rig.dialog->OkClicked();
     EXPECT_EQ(rig.OldDefaultSaver(), "");
     EXPECT_EQ(rig.DefaultSaver(), "kelvor.scr");
 
     OptionsRig later;  // the next run gives the role back: the empty value is read successfully
     later.registry = rig.registry;
-    later.Loaded(kPlatformNt);
-    EXPECT_TRUE(later.view.IsChecked(OptionsCheck::SetAsDefault));
-    later.view.checked[OptionsCheck::SetAsDefault] = false;
+    later.Loaded(WindowsFamily::Nt);
+    EXPECT_TRUE(later.view.IsChecked(kIdSetAsDefault));
+    later.view.checked[kIdSetAsDefault] = false;
     later.dialog->OkClicked();
     EXPECT_EQ(later.DefaultSaver(), "");
 }
@@ -109,7 +109,7 @@ TEST(OptionsOk, LeavesTheDefaultSaverAloneWhenTheBoxDidNotChangeOrOn9x) {
     for (const bool ticked : {false, true}) {
         OptionsRig rig;
         rig.SetDefaultSaver(ticked ? "kelvor.scr" : "other.scr");
-        rig.Loaded(kPlatformNt);
+        rig.Loaded(WindowsFamily::Nt);
         rig.registry.ClearCalls();
         rig.dialog->OkClicked();
         for (const FakeRegistry::Call& call : rig.registry.Calls())
@@ -118,15 +118,15 @@ TEST(OptionsOk, LeavesTheDefaultSaverAloneWhenTheBoxDidNotChangeOrOn9x) {
         EXPECT_EQ(rig.registry.WrittenNames().size(), 11u);
     }
     OptionsRig old;
-    old.Loaded(1);
-    old.view.checked[OptionsCheck::SetAsDefault] = true;  // cannot happen through the disabled box
+    old.Loaded(WindowsFamily::Win9x);
+    old.view.checked[kIdSetAsDefault] = true;  // cannot happen through the disabled box
     old.dialog->OkClicked();
     EXPECT_FALSE(old.registry.KeyExists(kUsers, kDesktop));
 }
 
 TEST(OptionsOk, SaysSoWhenTheSettingsCouldNotBeWrittenAndStillCloses) {
     OptionsRig rig;
-    rig.Loaded(kPlatformNt);
+    rig.Loaded(WindowsFamily::Nt);
     rig.registry.FailSetValue("FontColour");
     rig.dialog->OkClicked();
     ASSERT_EQ(rig.view.messages.size(), 1u);
@@ -139,9 +139,9 @@ TEST(OptionsOk, SaysSoWhenTheSettingsCouldNotBeWrittenAndStillCloses) {
     EXPECT_FALSE(rig.registry.GetNumber(kSettingsRoot, kSettingsSubkey, "FontColour").has_value());
 
     OptionsRig noRights;  // a standard user: the default user's key is out of reach
-    noRights.Loaded(kPlatformNt);
+    noRights.Loaded(WindowsFamily::Nt);
     noRights.registry.SetReadOnly(kUsers, true);
-    noRights.view.checked[OptionsCheck::SetAsDefault] = true;
+    noRights.view.checked[kIdSetAsDefault] = true;
     noRights.dialog->OkClicked();
     ASSERT_EQ(noRights.view.messages.size(), 1u);
     EXPECT_NE(noRights.view.messages[0].text.find("default screen saver for all users could not be changed"),
@@ -153,12 +153,12 @@ TEST(OptionsOk, SaysSoWhenTheSettingsCouldNotBeWrittenAndStillCloses) {
 TEST(OptionsCancel, ChangesNothing) {
     OptionsRig rig;
     rig.SetDefaultSaver("kelvor.scr");
-    rig.Loaded(kPlatformNt);
+    rig.Loaded(WindowsFamily::Nt);
     const SaverSettings before = rig.settings;
-    rig.platform.fontAnswer = FontChoice{"Courier", 20, true, true, false, false, 0xFF};
+    rig.platform.fontAnswer = FontDescription{"Courier", 20, true, true, false, false, 0xFF};
     rig.dialog->SetFontClicked();
     rig.view.checked[DisplayCheck(0)] = false;
-    rig.view.checked[OptionsCheck::SetAsDefault] = false;
+    rig.view.checked[kIdSetAsDefault] = false;
     rig.registry.ClearCalls();
     rig.dialog->CancelClicked();
     EXPECT_EQ(rig.settings, before);

@@ -30,7 +30,7 @@ TEST(OptionsSample, FontChooserConfirmedOrCancelled) {
     EXPECT_EQ(rig.platform.fontCalls[0].presetFont.name, "Tahoma");
     EXPECT_EQ(rig.view.sampleCaption, "Tahoma regular 10 point");
 
-    const FontChoice chosen{"Courier", 14.5, true, false, false, true, 0x0000FF};
+    const FontDescription chosen{"Courier", 14.5, true, false, false, true, 0x0000FF};
     rig.platform.fontAnswer = chosen;
     rig.dialog->SetFontClicked();
     EXPECT_EQ(rig.view.sample, (SampleFont{chosen, 0x203040}));
@@ -87,22 +87,22 @@ TEST(OptionsControls, PanelsSliderTooltipAndDescriptionBox) {
 TEST(OptionsAbout, ActivationPlacesTheLinksSixtyTwipsAfterTheirLeadIn) {
     OptionsRig rig;
     rig.Loaded();
-    rig.view.labels[OptionsLabel::Visit].left = 300;
-    rig.view.labels[OptionsLabel::Copyright].left = 450;
-    rig.view.SetLabelCaption(OptionsLabel::Copyright, "Copyright (C) 2002-2004");
-    rig.view.SetLabelCaption(OptionsLabel::EEgg, "left over");
+    rig.view.labels[kIdVisit].left = 300;
+    rig.view.labels[kIdCopyright].left = 450;
+    rig.view.SetLabelCaption(kIdCopyright, "Copyright (C) 2002-2004");
+    rig.view.SetLabelCaption(kIdEEgg, "left over");
     rig.dialog->Activate();
-    EXPECT_EQ(rig.view.labels[OptionsLabel::EEgg].caption, "");
-    EXPECT_EQ(rig.view.labels[OptionsLabel::Visit].caption, "visit the Kelvor Screen Saver");
-    EXPECT_EQ(rig.view.labels[OptionsLabel::Website].left, 300 + 29 * 90 + 60);
-    EXPECT_EQ(rig.view.labels[OptionsLabel::Email].left, 450 + 23 * 90 + 60);
+    EXPECT_EQ(rig.view.labels[kIdEEgg].caption, "");
+    EXPECT_EQ(rig.view.labels[kIdVisit].caption, "visit the Kelvor Screen Saver");
+    EXPECT_EQ(rig.view.labels[kIdWebsite].left, 300 + 29 * 90 + 60);
+    EXPECT_EQ(rig.view.labels[kIdEmail].left, 450 + 23 * 90 + 60);
     EXPECT_EQ(rig.dialog->MailSubject(), "Kelvor Screen Saver 1.4 rev 5");
 }
 
 TEST(OptionsAbout, HiddenClickTogglesTheCommandLineAcrossActivations) {
     OptionsRig rig;
-    rig.Loaded(kPlatformNt, "/c:4242");
-    const auto eegg = [&] { return rig.view.labels[OptionsLabel::EEgg].caption; };
+    rig.Loaded(WindowsFamily::Nt, "/c:4242");
+    const auto eegg = [&] { return rig.view.labels[kIdEEgg].caption; };
     rig.dialog->ImageMouseDown(kLeftButton, kCtrlKey | kAltKey);
     rig.dialog->ImageMouseDown(2, kShiftKey | kCtrlKey | kAltKey);
     EXPECT_EQ(eegg(), "");

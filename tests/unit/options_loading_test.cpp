@@ -15,11 +15,11 @@ TEST(OptionsLoading, FillsTheControlsOnTheNtFamily) {
     rig.settings.MoveEBRandom = 7;
     rig.settings.TimeFormat = 1;
     rig.SetDefaultSaver("SomeOther.scr");
-    ASSERT_TRUE(rig.Loaded(kPlatformNt).ParentWindow() == 0);
+    ASSERT_TRUE(rig.Loaded(WindowsFamily::Nt).ParentWindow() == 0);
 
     EXPECT_EQ(rig.view.caption, "Kelvor Screen Saver Setup");
-    EXPECT_EQ(rig.view.labels[OptionsLabel::AppName].caption, "Kelvor Screen Saver");
-    EXPECT_EQ(rig.view.labels[OptionsLabel::Version].caption, "version 1.4 rev 5  (14 January 2004)");
+    EXPECT_EQ(rig.view.labels[kIdAppName].caption, "Kelvor Screen Saver");
+    EXPECT_EQ(rig.view.labels[kIdVersion].caption, "version 1.4 rev 5  (14 January 2004)");
     for (int i = 0; i < 7; ++i) EXPECT_TRUE(rig.view.IsChecked(DisplayCheck(i))) << i;
     EXPECT_FALSE(rig.view.IsChecked(DisplayCheck(7)));
     EXPECT_EQ(rig.view.description, "kept");
@@ -38,9 +38,9 @@ TEST(OptionsLoading, FillsTheControlsOnTheNtFamily) {
     EXPECT_EQ(rig.view.panels[2].top, 1440);
     EXPECT_EQ(rig.view.slider, 7);
     EXPECT_EQ(rig.view.sliderTooltip, "7");
-    EXPECT_TRUE(rig.view.IsChecked(OptionsCheck::Time24Hour));
-    EXPECT_FALSE(rig.view.IsChecked(OptionsCheck::SetAsDefault));
-    EXPECT_TRUE(rig.view.IsCheckEnabled(OptionsCheck::SetAsDefault));
+    EXPECT_TRUE(rig.view.IsChecked(kId24Hour));
+    EXPECT_FALSE(rig.view.IsChecked(kIdSetAsDefault));
+    EXPECT_TRUE(rig.view.IsCheckEnabled(kIdSetAsDefault));
     EXPECT_EQ(rig.dialog->PrevDefaultSaver(), "SomeOther.scr");
     EXPECT_EQ(rig.view.sample, (SampleFont{{"Verdana", 10, false, false, false, false, 16777215}, 0}));
     EXPECT_TRUE(rig.view.messages.empty());
@@ -53,7 +53,7 @@ TEST(OptionsLoading, Fills9xMouseBoxesAndDisablesTheDefaultSaverBox) {
     rig.settings.MouseSettings = 2;
     rig.settings.MoveOption = 4;
     rig.SetDefaultSaver("kelvor.scr");
-    rig.Loaded(1);
+    rig.Loaded(WindowsFamily::Win9x);
 
     EXPECT_TRUE(rig.view.IsChecked(DisplayCheck(7)));
     EXPECT_TRUE(rig.view.descriptionEnabled);
@@ -62,8 +62,8 @@ TEST(OptionsLoading, Fills9xMouseBoxesAndDisablesTheDefaultSaverBox) {
     EXPECT_TRUE(rig.view.IsChecked(MouseCheck(1)));
     EXPECT_TRUE(rig.view.IsCheckEnabled(MouseCheck(1)));
     // The default saver is an NT matter: the registry is not even read for it.
-    EXPECT_FALSE(rig.view.IsChecked(OptionsCheck::SetAsDefault));
-    EXPECT_FALSE(rig.view.IsCheckEnabled(OptionsCheck::SetAsDefault));
+    EXPECT_FALSE(rig.view.IsChecked(kIdSetAsDefault));
+    EXPECT_FALSE(rig.view.IsCheckEnabled(kIdSetAsDefault));
     EXPECT_FALSE(rig.dialog->WasDefaultSaver());
     EXPECT_EQ(rig.dialog->PrevDefaultSaver(), "");
     EXPECT_EQ(rig.registry.AccessCount(), 0u);
@@ -80,14 +80,14 @@ TEST(OptionsLoading, TicksTheDefaultSaverBoxOnlyForTheBareFileNameInAnyCase) {
     for (const auto& [stored, ticked] : cases) {
         OptionsRig rig;
         rig.SetDefaultSaver(stored);
-        rig.Loaded(kPlatformNt);
-        EXPECT_EQ(rig.view.IsChecked(OptionsCheck::SetAsDefault), ticked) << stored;
+        rig.Loaded(WindowsFamily::Nt);
+        EXPECT_EQ(rig.view.IsChecked(kIdSetAsDefault), ticked) << stored;
         EXPECT_EQ(rig.dialog->WasDefaultSaver(), ticked) << stored;
         EXPECT_EQ(rig.dialog->PrevDefaultSaver(), stored);
     }
     OptionsRig missing;
-    missing.Loaded(kPlatformNt);
-    EXPECT_FALSE(missing.view.IsChecked(OptionsCheck::SetAsDefault));
+    missing.Loaded(WindowsFamily::Nt);
+    EXPECT_FALSE(missing.view.IsChecked(kIdSetAsDefault));
     EXPECT_EQ(missing.dialog->PrevDefaultSaver(), "");
     EXPECT_EQ(missing.registry.OpenHandleCount(), 0u);
 }
@@ -97,7 +97,7 @@ TEST(OptionsLoading, AValueNoControlCanTakeEndsWithTheCriticalError) {
         OptionsRig rig;
         rig.settings.MoveOption = moveOption;
         const WindowId parent = rig.platform.AddWindow("Display Properties", {0, 0, 400, 300});
-        EXPECT_FALSE(rig.Make(kPlatformNt, "/c").Load());
+        EXPECT_FALSE(rig.Make(WindowsFamily::Nt, "/c").Load());
         ASSERT_EQ(rig.view.messages.size(), 1u);
         EXPECT_EQ(rig.view.messages[0].text,
                   "Critical Error encountered while loading Options form: \rInvalid property value [380]");
@@ -125,7 +125,7 @@ TEST(OptionsLoading, AValueNoControlCanTakeEndsWithTheCriticalError) {
 TEST(OptionsPlacement, ConfigureStartSitsOverDisplayPropertiesAndDisablesItUntilUnload) {
     OptionsRig rig;
     const WindowId parent = rig.platform.AddWindow("Display Properties", {100, 50, 500, 450});
-    rig.Loaded(kPlatformNt, "/c:1234");
+    rig.Loaded(WindowsFamily::Nt, "/c:1234");
     EXPECT_EQ(rig.dialog->ParentWindow(), parent);
     EXPECT_FALSE(rig.platform.windows[parent].enabled);
     // 400 x 400 pixels at 15 twips: left = 1500 + (6000 - 6000) / 2, top = 750 + (6000 - 5000) / 2.
@@ -139,7 +139,7 @@ TEST(OptionsPlacement, ConfigureStartSitsOverDisplayPropertiesAndDisablesItUntil
     // No "/C": the screen's centre, and the window is left alone.
     OptionsRig plain;
     plain.platform.AddWindow("Display Properties", {100, 50, 500, 450});
-    plain.Loaded(kPlatformNt, "");
+    plain.Loaded(WindowsFamily::Nt, "");
     EXPECT_EQ(plain.dialog->ParentWindow(), 0u);
     EXPECT_EQ(plain.view.dialog.left, (15360 - 6000) / 2.0);
     EXPECT_EQ(plain.view.dialog.top, (11520 - 5000) / 2.0);
@@ -147,7 +147,7 @@ TEST(OptionsPlacement, ConfigureStartSitsOverDisplayPropertiesAndDisablesItUntil
     EXPECT_TRUE(plain.platform.enableCalls.empty());
 
     OptionsRig alone;  // "/C" without the window
-    alone.Loaded(kPlatformNt, "/C");
+    alone.Loaded(WindowsFamily::Nt, "/C");
     EXPECT_EQ(alone.view.dialog.left, (15360 - 6000) / 2.0);
     EXPECT_TRUE(alone.platform.enableCalls.empty());
 }
@@ -172,7 +172,7 @@ TEST(OptionsPlacement, CentreOverWindowKeepsTheDialogOnTheScreen) {
     OptionsRig rig;  // a window whose rectangle cannot be read: centred on the screen instead
     const WindowId parent = rig.platform.AddWindow("Display Properties", {0, 0, 10, 10});
     rig.platform.windows[parent].rectReadable = false;
-    rig.Loaded(kPlatformNt, "/c");
+    rig.Loaded(WindowsFamily::Nt, "/c");
     EXPECT_EQ(rig.view.dialog.left, (15360 - 6000) / 2.0);
     const int moves = rig.view.moves;
     rig.dialog->CentreOverWindow(0);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "fakes/main_form_rig.h"
 
 namespace kelvor {
@@ -14,34 +12,46 @@ protected:
         StoreSetting("MoveOption", moveOption);
         StoreSetting("TimeFormat", timeFormat);
         ASSERT_EQ(form.Load("/s"), StartMode::FullScreen);
-        window.log.clear();
     }
-    std::string Text() const { return window.info.Text; }
+    std::string Text() const { return block.Text(InfoLabel::Info); }
 };
 
 TEST_F(RefreshTickTest, TheFirstTickFillsAndPlacesTheBlockBeforeRevealingIt) {
     Start(127);
+    // Whatever is repainted while the text shows must be where the mover put the block.
+    std::vector<PixelRect> shownAt;
+    surface.onInvalidate = [&](const PixelRect& rect) {
+        if (block.Visible(InfoLabel::Info)) shownAt.push_back(rect);
+    };
     form.Tick();
-    EXPECT_EQ(window.log, (std::vector<std::string>{"RepaintNow", "Move", "lblInfo.Show", "lblNetwork.Show"}));
-    EXPECT_EQ(window.network.Text, "Network activity: rx: /  tx: |");
+    EXPECT_EQ(surface.paints, 1);
+    EXPECT_TRUE(block.Visible(InfoLabel::Info));
+    EXPECT_TRUE(block.Visible(InfoLabel::Network));
+    EXPECT_EQ(block.Text(InfoLabel::Network), "Network activity: rx: /  tx: |");
     EXPECT_EQ(sources.statusCalls, 1);
     // Stationary in the centre: five lines and the 30-character network line, centred on 15360 x 11520.
-    EXPECT_EQ(window.blockWidth, 3000.0f);
-    EXPECT_EQ(window.blockHeight, 1200.0f);
-    EXPECT_EQ(window.blockLeft, 6180.0f);
-    EXPECT_EQ(window.blockTop, 5160.0f);
+    EXPECT_EQ(block.PanelWidth(), 3000.0f);
+    EXPECT_EQ(block.PanelHeight(), 1200.0f);
+    EXPECT_EQ(block.Left(), 6180.0f);
+    EXPECT_EQ(block.Top(), 5160.0f);
+    ASSERT_FALSE(shownAt.empty());
+    for (const PixelRect& rect : shownAt) EXPECT_EQ(rect, block.BlockPixels());
 }
 
 TEST_F(RefreshTickTest, NetworkOnEvenTicksTextOncePerSecondMoverEveryTick) {
     Start(127, 2);
-    for (int tick = 0; tick < 30; ++tick) form.Tick();
+    int moves = 0;
+    for (int tick = 0; tick < 30; ++tick) {
+        const float left = block.Left();
+        const float top = block.Top();
+        form.Tick();
+        moves += block.Left() != left || block.Top() != top ? 1 : 0;
+    }
     EXPECT_EQ(sources.networkMonitorsCreated, 1);
     EXPECT_EQ(sources.statusCalls, 15);
     EXPECT_EQ(sources.uptimeCalls, 3);
-    EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "RepaintNow"), 3);
-    // Every tick moves; the first one centres the block before its own step.
-    EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "Move"), 31);
-    EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "lblInfo.Show"), 1);
+    EXPECT_EQ(surface.paints, 3);
+    EXPECT_EQ(moves, 30);
 }
 
 TEST_F(RefreshTickTest, TheDefaultLinesAndTheNetworkLabelBelowThem) {
@@ -50,7 +60,7 @@ TEST_F(RefreshTickTest, TheDefaultLinesAndTheNetworkLabelBelowThem) {
     EXPECT_EQ(Text(),
               "KELVOR-PC:  3:06:10 pm\rup for 2 days, 7:33:20\rup since 05-Dec-26 3:06:10 pm\r"
               "Memory usage: 262,144 K\rCPU usage: 07 %");
-    EXPECT_EQ(window.network.Top, 1000.0f);
+    EXPECT_EQ(block.LabelTop(InfoLabel::Network), 1000.0f);
 }
 
 TEST_F(RefreshTickTest, OnlyTheProbesOfTheLinesShownAreAsked) {
@@ -59,9 +69,9 @@ TEST_F(RefreshTickTest, OnlyTheProbesOfTheLinesShownAreAsked) {
     EXPECT_EQ(Text(), ";-)");
     EXPECT_EQ(sources.uptimeCalls + sources.startTimeCalls + sources.memoryCalls + sources.nowCalls, 0);
     EXPECT_EQ(sources.networkMonitorsCreated, 0);
-    EXPECT_FALSE(window.network.Visible);
-    EXPECT_EQ(window.network.Text, "");
-    EXPECT_EQ(window.blockHeight, 200.0f);  // the empty network label adds nothing
+    EXPECT_FALSE(block.Visible(InfoLabel::Network));
+    EXPECT_EQ(block.Text(InfoLabel::Network), "");
+    EXPECT_EQ(block.PanelHeight(), 200.0f);  // the empty network label adds nothing
 }
 
 TEST_F(RefreshTickTest, DescriptionNameAndTimeCombinations) {
@@ -85,25 +95,24 @@ TEST_F(RefreshTickTest, DescriptionNameAndTimeCombinations) {
         rig.StoreSetting("TimeFormat", c.timeFormat);
         ASSERT_EQ(rig.form.Load("/s"), StartMode::FullScreen);
         rig.form.Tick();
-        EXPECT_EQ(rig.window.info.Text, c.text) << "items " << c.items;
+        EXPECT_EQ(rig.block.Text(InfoLabel::Info), c.text) << "items " << c.items;
     }
 }
 
 TEST_F(RefreshTickTest, AnUnknownAnimationTypeNeverMovesButStillReveals) {
     Start(1, 7);
     for (int tick = 0; tick < 25; ++tick) form.Tick();
-    EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "Move"), 0);
-    EXPECT_EQ(window.blockLeft, 240.0f);
-    EXPECT_EQ(window.blockTop, 240.0f);
-    EXPECT_TRUE(window.info.Visible);
+    EXPECT_EQ(block.Left(), 240.0f);
+    EXPECT_EQ(block.Top(), 240.0f);
+    EXPECT_TRUE(block.Visible(InfoLabel::Info));
 }
 
 TEST_F(RefreshTickTest, TheBlockTakesTheWiderLabelAndItsHeightFollowsTheText) {
     Start(0x41);
     form.Tick();
     EXPECT_EQ(Text(), "KELVOR-PC");
-    EXPECT_EQ(window.blockWidth, 3000.0f);  // the network line is wider than the name
-    EXPECT_EQ(window.blockHeight, 400.0f);
+    EXPECT_EQ(block.PanelWidth(), 3000.0f);  // the network line is wider than the name
+    EXPECT_EQ(block.PanelHeight(), 400.0f);
 }
 
 }  // namespace

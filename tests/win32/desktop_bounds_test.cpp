@@ -4,13 +4,13 @@
 #include <cstdint>
 
 #include "animation/desktop_bounds.h"
-#include "win32/system_display_layout.h"
+#include "win32/win_display_layout.h"
 
 namespace kelvor::win32 {
 namespace {
 
-TEST(SystemDisplayLayout, DesktopBoundsCoverTheScreen) {
-    SystemDisplayLayout layout;
+TEST(WinDisplayLayout, DesktopBoundsCoverTheScreen) {
+    WinDisplayLayout layout;
     const int32_t screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int32_t screenHeight = GetSystemMetrics(SM_CYSCREEN);
     ASSERT_GT(screenWidth, 0);
@@ -33,8 +33,8 @@ TEST(SystemDisplayLayout, DesktopBoundsCoverTheScreen) {
     EXPECT_GE(bottom, screenHeight);
 }
 
-TEST(SystemDisplayLayout, ReportsAttachedDevicesAndTheirMonitors) {
-    SystemDisplayLayout layout;
+TEST(WinDisplayLayout, ReportsAttachedDevicesAndTheirMonitors) {
+    WinDisplayLayout layout;
     DisplayDevice device;
     bool sawAttached = false;
     for (uint32_t index = 0; layout.DisplayDeviceAt(index, device); ++index) {

@@ -6,9 +6,10 @@
 #include <string>
 
 #include "common/run_time_error.h"
+#include "display/info_block.h"
 #include "host/main_form.h"
 #include "win32/display_window.h"
-#include "win32/gdi_objects.h"
+#include "win32/gdi_scopes.h"
 #include "win32/win_saver_platform.h"
 
 namespace kelvor::win32 {
@@ -26,19 +27,32 @@ private:
     HWND window_;
 };
 
+// The information block measured by a real window's fonts.
+struct MeasuredBlock {
+    DisplayWindow window{GetModuleHandleA(nullptr)};
+    InfoBlock block{window};
+
+    void SetFontSize(double points) {
+        FontDescription font = block.Font(InfoLabel::Info);
+        font.size = points;
+        block.SetFont(InfoLabel::Info, font);
+    }
+};
+
 TEST(DisplayWindow, LabelsSizeThemselvesAndBreakLinesOnALoneCarriageReturn) {
-    DisplayWindow window(GetModuleHandleA(nullptr));
-    window.SetLabelFontSize(InfoLabel::Info, 12);
-    window.SetLabelText(InfoLabel::Info, "Kelvor");
-    const float oneLine = window.LabelHeight(InfoLabel::Info);
-    const float narrow = window.LabelWidth(InfoLabel::Info);
+    MeasuredBlock measured;
+    InfoBlock& block = measured.block;
+    measured.SetFontSize(12);
+    block.SetText(InfoLabel::Info, "Kelvor");
+    const float oneLine = block.LabelHeight(InfoLabel::Info);
+    const float narrow = block.LabelWidth(InfoLabel::Info);
     EXPECT_GT(oneLine, 0.0f);
-    window.SetLabelText(InfoLabel::Info, "Kelvor\rKelvor Screen Saver");
-    EXPECT_FLOAT_EQ(window.LabelHeight(InfoLabel::Info), 2 * oneLine);
-    EXPECT_GT(window.LabelWidth(InfoLabel::Info), narrow);
+    block.SetText(InfoLabel::Info, "Kelvor\rKelvor Screen Saver");
+    EXPECT_FLOAT_EQ(block.LabelHeight(InfoLabel::Info), 2 * oneLine);
+    EXPECT_GT(block.LabelWidth(InfoLabel::Info), narrow);
     // A value no font can take is refused and leaves the size as it was.
-    EXPECT_THROW(window.SetLabelFontSize(InfoLabel::Info, 0), RunTimeError);
-    EXPECT_FLOAT_EQ(window.LabelHeight(InfoLabel::Info), 2 * oneLine);
+    EXPECT_THROW(measured.SetFontSize(0), RunTimeError);
+    EXPECT_FLOAT_EQ(block.LabelHeight(InfoLabel::Info), 2 * oneLine);
 }
 
 // The saver started in preview mode inside a 152 x 112 pane of this process.
@@ -74,12 +88,13 @@ TEST(DisplayWindow, PreviewIsAChildFillingThePaneWithHalvedFonts) {
     EXPECT_EQ(placed.bottom, 112);
     EXPECT_TRUE(IsWindowVisible(window.Handle()));
 
-    DisplayWindow fullSize(GetModuleHandleA(nullptr));
-    fullSize.SetLabelFontSize(InfoLabel::Info, state.Settings.FontSize);
-    fullSize.SetLabelText(InfoLabel::Info, "Kelvor Screen Saver");
-    window.SetLabelText(InfoLabel::Info, "Kelvor Screen Saver");
-    EXPECT_NEAR(fullSize.LabelHeight(InfoLabel::Info) / window.LabelHeight(InfoLabel::Info), 2.0, 0.4);
-    EXPECT_NEAR(fullSize.LabelWidth(InfoLabel::Info) / window.LabelWidth(InfoLabel::Info), 2.0, 0.4);
+    MeasuredBlock fullSize;
+    fullSize.SetFontSize(state.Settings.FontSize);
+    fullSize.block.SetText(InfoLabel::Info, "Kelvor Screen Saver");
+    InfoBlock& halved = preview.form.Block();
+    halved.SetText(InfoLabel::Info, "Kelvor Screen Saver");
+    EXPECT_NEAR(fullSize.block.LabelHeight(InfoLabel::Info) / halved.LabelHeight(InfoLabel::Info), 2.0, 0.4);
+    EXPECT_NEAR(fullSize.block.LabelWidth(InfoLabel::Info) / halved.LabelWidth(InfoLabel::Info), 2.0, 0.4);
     window.Destroy();
 }
 
@@ -88,7 +103,7 @@ std::optional<RECT> DrawnBlock(HWND window, COLORREF background) {
     RECT client{};
     GetClientRect(window, &client);
     const WindowDc windowDc(window);
-    const MemoryDc memoryDc(windowDc.Get());
+    const MemoryDc memoryDc(CreateCompatibleDC(windowDc.Get()));
     const ScopedBitmap bitmap(CreateCompatibleBitmap(windowDc.Get(), client.right, client.bottom));
     const ScopedSelect selected(memoryDc.Get(), bitmap.Get());
     BitBlt(memoryDc.Get(), 0, 0, client.right, client.bottom, windowDc.Get(), 0, 0, SRCCOPY);

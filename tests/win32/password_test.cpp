@@ -7,11 +7,9 @@
 
 #include "password/password_store.h"
 #include "password/password_texts.h"
-#include "win32/own_password_services.h"
-#include "win32/password_dialog_ids.h"
-#include "win32/password_services_factory.h"
-#include "win32/system_password_services.h"
-#include "win32/system_salt_source.h"
+#include "password/password_forms.h"
+#include "win32/win_password_services.h"
+#include "win32/win_salt_source.h"
 #include "win32/win_registry.h"
 
 namespace kelvor::win32 {
@@ -69,7 +67,7 @@ protected:
     }
 
     WinRegistry registry;
-    SystemSaltSource salts;
+    WinSaltSource salts;
     PasswordStore store{registry, salts};
 
 private:
@@ -166,9 +164,9 @@ PromptSeen AnswerPrompt(const std::string& password, int button) {
 
 TEST(PasswordServicesOnWine, FactoryChoosesTheProgramsOwnServices) {
     // Wine has no password.cpl, though its mpr exports the change service.
-    EXPECT_EQ(SystemPasswordServices::Load(), nullptr);
+    EXPECT_EQ(Win9xPasswordServices::Load(), nullptr);
     const LoadedModule mpr("mpr.dll");
-    EXPECT_NE(mpr.Find<SystemPasswordServices::ChangeFunction>("PwdChangePasswordA"), nullptr);
+    EXPECT_NE(mpr.Find(api::PwdChangePassword), nullptr);
 
     WinRegistry registry;
     const std::unique_ptr<PasswordServices> services = CreatePasswordServices(registry);
@@ -176,8 +174,8 @@ TEST(PasswordServicesOnWine, FactoryChoosesTheProgramsOwnServices) {
     EXPECT_NE(dynamic_cast<OwnPasswordServices*>(services.get()), nullptr);
 }
 
-TEST(SystemSaltSourceOnWine, GivesFreshBytesOfTheAskedSize) {
-    SystemSaltSource salts;
+TEST(WinSaltSourceOnWine, GivesFreshBytesOfTheAskedSize) {
+    WinSaltSource salts;
     const std::vector<uint8_t> first = salts.RandomBytes(16);
     const std::vector<uint8_t> second = salts.RandomBytes(16);
     ASSERT_EQ(first.size(), 16u);

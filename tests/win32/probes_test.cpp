@@ -13,15 +13,17 @@
 #include "probes/cpu_load.h"
 #include "probes/cpu_load_errors.h"
 #include "probes/interface_table.h"
-#include "probes/ip_helper.h"
+#include "probes/network_activity.h"
 #include "probes/memory_usage.h"
 #include "probes/os_version.h"
 #include "probes/performance_data.h"
+#include "probes/processor_times.h"
 #include "probes/uptime_clock.h"
 #include "win32/win_clock.h"
 #include "win32/win_interface_table.h"
 #include "win32/win_kernel_statistic.h"
 #include "win32/win_performance_data.h"
+#include "win32/win_processor_times.h"
 #include "win32/win_system_info.h"
 
 namespace kelvor::win32 {
@@ -101,14 +103,24 @@ TEST(WinProbes, NetworkLineHasItsFixedForm) {
     EXPECT_GE(rows, 1u);  // the loopback interface at least
     EXPECT_GE(bytes.size(), 4 + rows * 860u);
 
-    CIpHelper helper(table);
+    NetworkActivity helper(table);
     EXPECT_TRUE(Matches(helper.Status(), R"(Network activity: rx: [/\\|]  tx: [/\\|])")) << helper.Status();
 }
 
-TEST(WinProbes, ProcessorLineFailsOnDataWithoutAProcessorObject) {
+// The processor line's form for `processors` figures, each a whole percentage from 0 to 100.
+std::string ProcessorLinePattern(int32_t processors) {
+    const std::string figure = "(0[0-9]|[1-9][0-9]|100)";
+    if (processors == 1) return figure + " %";
+    std::string pattern = figure + "%";
+    for (int32_t cpu = 1; cpu < processors; ++cpu) pattern += " " + figure + "%";
+    return pattern;
+}
+
+TEST(WinProbes, ProcessorLineComesFromTheKernelTimesWhereTheDataLackTheProcessorObject) {
     WinSystemInfo system;
     WinPerformanceData performanceData;
     WinKernelStatistic statistic;
+    WinProcessorTimes times;
 
     std::vector<uint8_t> buffer(4096);
     uint32_t size = 4096;
@@ -121,13 +133,53 @@ TEST(WinProbes, ProcessorLineFailsOnDataWithoutAProcessorObject) {
         EXPECT_EQ(error.Number(), CpuLoadErrorNumber(CpuLoadError::NoProcessorObject));
     }
 
-    CPULoad load(system, system, performanceData, statistic);
+    CPULoad load(system, system, performanceData, statistic, times);
+    load.CPUString();
+    Sleep(300);
     const std::string text = load.CPUString();
     if (ReadOSVersion(system).PlatformId >= kPlatformNt) {
-        EXPECT_EQ(text, "CPU query failed");
+        EXPECT_TRUE(Matches(text, ProcessorLinePattern(system.NumberOfProcessors()).c_str())) << text;
     } else {
         EXPECT_TRUE(text == "CPU query failed" || Matches(text, "-?[0-9]{2,} %")) << text;
     }
+}
+
+TEST(WinProbes, KernelTimesHaveARecordPerProcessorThatAdvancesWithTheClock) {
+    WinSystemInfo system;
+    WinProcessorTimes times;
+    const auto processors = static_cast<size_t>(system.NumberOfProcessors());
+    const auto sample = [&times, processors] {
+        std::vector<uint8_t> records((processors + 1) * kProcessorTimesRecordSize);
+        uint32_t size = static_cast<uint32_t>(records.size());
+        EXPECT_EQ(times.Query(records, size), 0);
+        records.resize(std::min<size_t>(size, records.size()));
+        return ReadProcessorTimes(records);
+    };
+
+    std::vector<uint8_t> tooSmall(kProcessorTimesRecordSize - 1);
+    uint32_t size = static_cast<uint32_t>(tooSmall.size());
+    EXPECT_EQ(times.Query(tooSmall, size), static_cast<int32_t>(0xC0000004));  // STATUS_INFO_LENGTH_MISMATCH
+
+    WinClock clock;
+    int64_t frequency = 0, started = 0, ended = 0;
+    clock.QueryPerformanceFrequency(frequency);
+    const std::vector<ProcessorTime> before = sample();
+    clock.QueryPerformanceCounter(started);
+    Sleep(300);
+    const std::vector<ProcessorTime> after = sample();
+    clock.QueryPerformanceCounter(ended);
+    ASSERT_EQ(before.size(), processors);
+    ASSERT_EQ(after.size(), processors);
+
+    // Each processor's kernel + user time runs with the clock (the count has a coarse step).
+    double elapsed = 0;
+    for (size_t cpu = 0; cpu < processors; ++cpu) {
+        EXPECT_LE(after[cpu].idle - before[cpu].idle, after[cpu].elapsed - before[cpu].elapsed) << cpu;
+        elapsed += static_cast<double>(after[cpu].elapsed - before[cpu].elapsed) / 1e7;
+    }
+    const double wall = static_cast<double>(ended - started) / static_cast<double>(frequency);
+    EXPECT_GT(elapsed, 0.25 * wall * static_cast<double>(processors));
+    EXPECT_LT(elapsed, 2.0 * (wall + 0.05) * static_cast<double>(processors));
 }
 
 TEST(WinProbes, KernelStatisticKeysAnswer) {

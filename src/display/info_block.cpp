@@ -1,0 +1,145 @@
+#include "display/info_block.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/rounding.h"
+#include "common/run_time_error.h"
+
+namespace kelvor {
+
+namespace {
+
+int32_t FloorPixels(double twips, double twipsPerPixel) {
+    return static_cast<int32_t>(std::floor(twips / twipsPerPixel));
+}
+
+int32_t CeilPixels(double twips, double twipsPerPixel) {
+    return static_cast<int32_t>(std::ceil(twips / twipsPerPixel));
+}
+
+}  // namespace
+
+InfoBlock::InfoBlock(BlockSurface& surface) : surface_(surface) {
+    const FontDescription design{kDesignFontName, kDesignFontSize, false, false, false, false, kDesignTextColour};
+    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) SetFont(label, design);
+}
+
+void InfoBlock::SetBackColour(int32_t colour) {
+    backColour_ = colour;
+    const PixelSize area = surface_.AreaSize();
+    surface_.Invalidate({0, 0, area.width, area.height});
+}
+
+void InfoBlock::SetBlockBackColour(int32_t colour) {
+    blockBackColour_ = colour;
+    InvalidateBlock();
+}
+
+void InfoBlock::SetFont(InfoLabel label, const FontDescription& font) {
+    if (font.name.size() > kMaxFontNameLength || !(font.size > 0.0 && font.size <= kMaxFontSize) ||
+        !surface_.UseFont(label, font))
+        Raise(kErrInvalidPropertyValue);
+    LabelOf(label).font = font;
+    Measure(label);
+    if (LabelOf(label).visible) InvalidateBlock();
+}
+
+void InfoBlock::SetText(InfoLabel label, const std::string& text) {
+    Label& l = LabelOf(label);
+    if (l.text == text) return;
+    if (l.visible) InvalidateLabel(l);
+    l.text = text;
+    Measure(label);
+    if (l.visible) InvalidateLabel(l);
+}
+
+void InfoBlock::SetVisible(InfoLabel label, bool visible) {
+    LabelOf(label).visible = visible;
+    InvalidateBlock();
+}
+
+float InfoBlock::LabelWidth(InfoLabel label) const {
+    return ToSingle(LabelOf(label).size.width * surface_.TwipsPerPixelX());
+}
+
+float InfoBlock::LabelHeight(InfoLabel label) const {
+    return ToSingle(LabelOf(label).size.height * surface_.TwipsPerPixelY());
+}
+
+void InfoBlock::FitToText() {
+    const float infoHeight = LabelHeight(InfoLabel::Info);
+    LabelOf(InfoLabel::Network).top = LabelTop(InfoLabel::Info) + infoHeight;
+    const float width = std::max(LabelWidth(InfoLabel::Info), LabelWidth(InfoLabel::Network));
+    const bool networkShown = !Text(InfoLabel::Network).empty();
+    SetSize(width, infoHeight + (networkShown ? LabelHeight(InfoLabel::Network) : 0.0f));
+}
+
+void InfoBlock::SetSize(float width, float height) {
+    InvalidateBlock();
+    width_ = width;
+    height_ = height;
+    InvalidateBlock();
+}
+
+void InfoBlock::RepaintNow() {
+    InvalidateBlock();
+    surface_.PaintNow();
+}
+
+void InfoBlock::SetDesktopOrigin(int32_t left, int32_t top) {
+    desktopLeft_ = left;
+    desktopTop_ = top;
+}
+
+PixelRect InfoBlock::BlockPixels() const {
+    const double x = surface_.TwipsPerPixelX();
+    const double y = surface_.TwipsPerPixelY();
+    const int32_t left = FloorPixels(left_, x);
+    const int32_t top = FloorPixels(top_, y);
+    return {left, top, left + CeilPixels(width_, x), top + CeilPixels(height_, y)};
+}
+
+float InfoBlock::AreaWidth() const { return ToSingle(surface_.AreaSize().width * surface_.TwipsPerPixelX()); }
+
+float InfoBlock::AreaHeight() const { return ToSingle(surface_.AreaSize().height * surface_.TwipsPerPixelY()); }
+
+void InfoBlock::Move(float left, float top) {
+    const PixelRect before = BlockPixels();
+    left_ = left;
+    top_ = top;
+    const PixelRect after = BlockPixels();
+    // Many steps are a fraction of a pixel: nothing to repaint until the block lands elsewhere.
+    if (before == after) return;
+    surface_.Invalidate(before);
+    surface_.Invalidate(after);
+}
+
+void InfoBlock::Measure(InfoLabel label) {
+    Label& l = LabelOf(label);
+    l.lineHeight = surface_.LineHeight(label);
+    int32_t width = 0;
+    int32_t lines = 0;
+    ForEachTextLine(l.text, [&](std::string_view line) {
+        if (!line.empty()) width = std::max(width, surface_.LineWidth(label, line));
+        ++lines;
+    });
+    l.size = {width, l.lineHeight * lines};
+}
+
+int32_t InfoBlock::LabelTopPixels(const Label& label, const PixelRect& block) const {
+    return block.top + FloorPixels(label.top, surface_.TwipsPerPixelY());
+}
+
+void InfoBlock::InvalidateLabel(const Label& label) {
+    // Only the part of the label inside the panel is ever painted.
+    const PixelRect block = BlockPixels();
+    const int32_t top = LabelTopPixels(label, block);
+    const PixelRect text{block.left, top, block.left + label.size.width, top + label.size.height};
+    const PixelRect damaged = Intersection(text, block);
+    if (!damaged.IsEmpty()) surface_.Invalidate(damaged);
+}
+
+void InfoBlock::InvalidateBlock() { surface_.Invalidate(BlockPixels()); }
+
+}  // namespace kelvor

@@ -1,0 +1,13 @@
+#include "probes/processor_readings.h"
+
+#include "common/rounding.h"
+
+namespace kelvor {
+
+int32_t ProcessorReadings::BusyPercent() const {
+    const int64_t elapsedTime = elapsed.Change();
+    if (elapsedTime == 0) return 0;
+    return RoundToInt32((1.0 - static_cast<double>(idle.Change()) / static_cast<double>(elapsedTime)) * 100.0);
+}
+
+}  // namespace kelvor
