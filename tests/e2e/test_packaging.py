@@ -44,6 +44,11 @@ def msi_table(msi, table):
     return [dict(zip(columns, line.split("\t"))) for line in lines[3:]]
 
 
+def project_version():
+    text = (harness.BUILD.parent / "CMakeLists.txt").read_text()
+    return re.search(r"^project\(kelvor VERSION ([\d.]+)", text, re.MULTILINE).group(1)
+
+
 def msi_property(msi, name):
     return next(row["Value"] for row in msi_table(msi, "Property") if row["Property"] == name)
 
@@ -84,8 +89,8 @@ class InstalledPackageTest(unittest.TestCase):
         self.wine.clear_settings()
         self.wine.reg_delete_value(DESKTOP_KEY, "SCRNSAVE.EXE")
 
-    def msiexec(self, action, *properties, ui="/qn"):
-        return self.wine.wine("msiexec", action, harness.windows_path(self.msi), ui, *properties, timeout=180,
+    def msiexec(self, action, *properties):
+        return self.wine.wine("msiexec", action, harness.windows_path(self.msi), "/qn", *properties, timeout=180,
                               check=False).returncode
 
     def settings(self):
@@ -122,7 +127,7 @@ class InstalledPackageTest(unittest.TestCase):
         entry = self.entry()
         self.assertEqual(entry.get("DisplayName"), ("REG_SZ", "Kelvor Screen Saver"))
         self.assertEqual(entry.get("Publisher"), ("REG_SZ", "Kelvor Software"))
-        self.assertEqual(entry.get("DisplayVersion"), ("REG_SZ", "1.4.0.5"))
+        self.assertEqual(entry.get("DisplayVersion"), ("REG_SZ", project_version()))
         icon = self.product_icon()
         self.assertIsNotNone(icon, "no product icon")
         self.assertEqual(digest(icon), digest(ICON))
