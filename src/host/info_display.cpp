@@ -7,7 +7,7 @@ namespace kelvor {
 
 namespace {
 
-constexpr int32_t kTicksPerSecond = static_cast<int32_t>((1000 + kTimerIntervalMs / 2) / kTimerIntervalMs);
+constexpr int32_t kRefreshTicksPerSecond = static_cast<int32_t>((1000 + kTimerIntervalMs / 2) / kTimerIntervalMs);
 
 // Starts a new line unless the text is still empty; lines are joined with a lone carriage return.
 void StartLine(std::string& text) {
@@ -24,7 +24,7 @@ void InfoDisplay::Tick() {
         block_.SetText(InfoLabel::Network, state_.NetworkMonitor->Status());
     }
     if (tickCount_ == 0) UpdateInfo();
-    tickCount_ = (tickCount_ + 1) % kTicksPerSecond;
+    tickCount_ = (tickCount_ + 1) % kRefreshTicksPerSecond;
     if (!movers_) movers_.emplace(block_, *state_.Random, state_.IgnoreMouseMoves, state_.Settings.MoveEBRandom);
     movers_->MoveByOption(state_.Settings.MoveOption, firstTickDone_);
     if (!firstTickDone_) {
@@ -62,7 +62,7 @@ std::string InfoDisplay::ComposeInfoText() {
     }
     if ((items & kShowCpu) != 0) {
         StartLine(text);
-        text += "CPU usage: " + state_.CpuSampler->CPUString();
+        text += "CPU usage: " + state_.CpuSampler->LoadText();
     }
     return text.empty() ? ";-)" : text;
 }

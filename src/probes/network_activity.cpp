@@ -9,13 +9,6 @@ namespace {
 // Room for about 19,000 interfaces; a larger size answer is not believed.
 constexpr uint32_t kTableSizeLimit = 16 * 1024 * 1024;
 
-// "/" and "\" by turns while the total grows, "|" while it does not.
-const char* Mark(int32_t total, int32_t last, bool& turn) {
-    if (total <= last) return "|";
-    turn = !turn;
-    return turn ? "/" : "\\";
-}
-
 }  // namespace
 
 bool NetworkActivity::UpdateByteCounts() {
@@ -41,11 +34,7 @@ bool NetworkActivity::UpdateByteCounts() {
 
 std::string NetworkActivity::Status() {
     if (!UpdateByteCounts()) return "??";
-    const std::string line = std::string("Network activity: rx: ") + Mark(bytesReceived_, lastReceived_, receiveTurn_) +
-                             "  tx: " + Mark(bytesSent_, lastSent_, sendTurn_);
-    lastReceived_ = bytesReceived_;
-    lastSent_ = bytesSent_;
-    return line;
+    return marks_.Line(bytesReceived_, bytesSent_);
 }
 
 }  // namespace kelvor

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "probes/network_marks.h"
 #include "probes/network_status.h"
 
 namespace kelvor {
@@ -42,10 +43,7 @@ private:
     InterfaceTableSource& source_;
     int32_t bytesReceived_ = 0;
     int32_t bytesSent_ = 0;
-    int32_t lastReceived_ = 0;
-    int32_t lastSent_ = 0;
-    bool sendTurn_ = false;
-    bool receiveTurn_ = false;
+    NetworkMarks marks_;
     std::vector<uint8_t> table_;
 };
 

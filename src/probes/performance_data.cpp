@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "common/date_time_format.h"
-#include "probes/cpu_load_errors.h"
+#include "probes/processor_load_errors.h"
 
 namespace kelvor {
 
@@ -43,9 +43,9 @@ constexpr uint64_t kBlockByteLength = 0;
 constexpr uint64_t kBlockMinimumSize = 4;
 
 constexpr int64_t kInstanceNumberLimit = int64_t{INT32_MAX} + 1;
-constexpr uint64_t kTicksPerSecond = 10000000;
+constexpr uint64_t kFileTimeUnitsPerSecond = 10000000;  // of 100 ns
 
-[[noreturn]] void RaiseUnreadable() { RaiseCpuLoadError(CpuLoadError::DataUnreadable); }
+[[noreturn]] void RaiseUnreadable() { Raise(ProcessorLoadError::DataUnreadable); }
 
 // Runs a walk whose reads throw std::out_of_range when the data lead outside themselves.
 template <typename Walk>
@@ -108,7 +108,7 @@ uint64_t PerformanceData::SampleTime() const {
         RaiseUnreadable();
     const auto days = static_cast<uint64_t>(DaysFromCivil(year, month, day) - DaysFromCivil(1601, 1, 1));
     const uint64_t seconds = days * 86400 + hour * 3600 + minute * 60 + second;
-    return seconds * kTicksPerSecond + uint64_t{millisecond} * (kTicksPerSecond / 1000);
+    return seconds * kFileTimeUnitsPerSecond + uint64_t{millisecond} * (kFileTimeUnitsPerSecond / 1000);
 }
 
 ByteView PerformanceData::FindObject(uint32_t titleIndex) const {
@@ -121,7 +121,7 @@ ByteView PerformanceData::FindObject(uint32_t titleIndex) const {
             if (header.U32(kObjectTitleIndex) == titleIndex) return data_.Sub(at, totalLength);
             at += totalLength;
         }
-        RaiseCpuLoadError(CpuLoadError::NoProcessorObject);
+        Raise(ProcessorLoadError::NoProcessorObject);
     });
 }
 
@@ -141,7 +141,7 @@ std::vector<InstanceCounter> ReadNumberedInstances(const ByteView& object, uint3
             }
             definition += ChainLength(counter, kCounterByteLength, kCounterSize);
         }
-        if (found >= counters) RaiseCpuLoadError(CpuLoadError::NoProcessorTimeCounter);
+        if (found >= counters) Raise(ProcessorLoadError::NoProcessorTimeCounter);
 
         std::vector<InstanceCounter> numbered;
         uint64_t at = header.U32(kObjectDefinitionLength);

@@ -10,7 +10,7 @@ class ProcessorLoadSampler {
 public:
     virtual ~ProcessorLoadSampler() = default;
     // The finished processor-load text; never raises.
-    virtual std::string CPUString() = 0;
+    virtual std::string LoadText() = 0;
 };
 
 }  // namespace kelvor

@@ -1,7 +1,7 @@
 #include "probes/processor_times.h"
 
 #include "probes/byte_view.h"
-#include "probes/cpu_load_errors.h"
+#include "probes/processor_load_errors.h"
 
 namespace kelvor {
 
@@ -16,7 +16,7 @@ constexpr uint64_t kUserTime = 16;
 std::vector<ProcessorTime> ReadProcessorTimes(std::span<const uint8_t> records) {
     const ByteView bytes(records);
     if (bytes.Size() == 0 || bytes.Size() % kProcessorTimesRecordSize != 0)
-        RaiseCpuLoadError(CpuLoadError::DataUnreadable);
+        Raise(ProcessorLoadError::DataUnreadable);
     std::vector<ProcessorTime> times;
     times.reserve(bytes.Size() / kProcessorTimesRecordSize);
     for (uint64_t at = 0; at < bytes.Size(); at += kProcessorTimesRecordSize) {
@@ -24,7 +24,7 @@ std::vector<ProcessorTime> ReadProcessorTimes(std::span<const uint8_t> records) 
         const uint64_t idle = record.U64(kIdleTime);
         const uint64_t kernel = record.U64(kKernelTime);
         // A kernel time short of the idle time it includes is not the kernel's count.
-        if (kernel < idle) RaiseCpuLoadError(CpuLoadError::DataUnreadable);
+        if (kernel < idle) Raise(ProcessorLoadError::DataUnreadable);
         times.push_back({idle, kernel + record.U64(kUserTime)});
     }
     return times;

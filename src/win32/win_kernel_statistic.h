@@ -1,7 +1,7 @@
 #pragma once
 // The 9x kernel's processor-usage statistic under HKEY_DYN_DATA.
 
-#include "probes/cpu_load_platform.h"
+#include "probes/processor_load_sources.h"
 #include "win32/scoped_handle.h"
 
 namespace kelvor::win32 {

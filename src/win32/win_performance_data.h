@@ -1,7 +1,7 @@
 #pragma once
 // The NT family's performance data, read from HKEY_PERFORMANCE_DATA.
 
-#include "probes/cpu_load_platform.h"
+#include "probes/processor_load_sources.h"
 
 namespace kelvor::win32 {
 

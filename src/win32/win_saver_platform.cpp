@@ -5,7 +5,7 @@
 #include "animation/desktop_bounds.h"
 #include "host/program_state.h"
 #include "probes/computer_name.h"
-#include "probes/cpu_load.h"
+#include "probes/processor_load.h"
 #include "probes/network_activity.h"
 #include "probes/memory_usage.h"
 #include "win32/win_password_services.h"
@@ -38,7 +38,8 @@ void WinSaverPlatform::ReadOSVersion(OsCapabilities& os) {
 std::string WinSaverPlatform::ReadComputerName() { return kelvor::ReadComputerName(systemInfo_); }
 
 std::unique_ptr<ProcessorLoadSampler> WinSaverPlatform::CreateCpuSampler() {
-    return std::make_unique<CPULoad>(systemInfo_, systemInfo_, performanceData_, kernelStatistic_, processorTimes_);
+    return std::make_unique<ProcessorLoadMonitor>(systemInfo_, systemInfo_, performanceData_, kernelStatistic_,
+                                                  processorTimes_);
 }
 
 void WinSaverPlatform::GetDesktopBounds(bool hasMultiMonitor, DesktopBounds& bounds) {

@@ -2,7 +2,7 @@
 // The system's version, computer name, memory status and processor count from kernel32.
 
 #include "probes/computer_name.h"
-#include "probes/cpu_load_platform.h"
+#include "probes/processor_load_sources.h"
 #include "probes/memory_usage.h"
 #include "probes/os_version.h"
 #include "win32/loaded_module.h"

@@ -13,7 +13,7 @@
 #include "fakes/interface_table_builder.h"
 #include "fakes/performance_data_builder.h"
 #include "probes/computer_name.h"
-#include "probes/cpu_load.h"
+#include "probes/processor_load.h"
 #include "probes/interface_table.h"
 #include "probes/network_activity.h"
 #include "probes/memory_usage.h"
@@ -68,11 +68,11 @@ void CpuString(benchmark::State& state) {
     ReplayedPerformanceData source;
     FakeKernelStatistic statistic;
     FakeProcessorTimes times;
-    CPULoad load(system, system, source, statistic, times);
+    ProcessorLoadMonitor load(system, system, source, statistic, times);
     source.data = ProcessorData(processors, 1);
-    load.CPUString();
+    load.LoadText();
     source.data = ProcessorData(processors, 2);
-    for (auto _ : state) benchmark::DoNotOptimize(load.CPUString());
+    for (auto _ : state) benchmark::DoNotOptimize(load.LoadText());
 }
 BENCHMARK(CpuString)->Arg(1)->Arg(64);
 
@@ -99,12 +99,12 @@ void CpuStringFromProcessorTimes(benchmark::State& state) {
     counters.data = BuildPerformanceData({}, {});
     FakeKernelStatistic statistic;
     FakeProcessorTimes times;
-    CPULoad load(system, system, counters, statistic, times);
+    ProcessorLoadMonitor load(system, system, counters, statistic, times);
     times.records = KernelRecords(processors, 1);
     times.status = 0;
-    load.CPUString();
+    load.LoadText();
     times.records = KernelRecords(processors, 2);
-    for (auto _ : state) benchmark::DoNotOptimize(load.CPUString());
+    for (auto _ : state) benchmark::DoNotOptimize(load.LoadText());
 }
 BENCHMARK(CpuStringFromProcessorTimes)->Arg(1)->Arg(64);
 

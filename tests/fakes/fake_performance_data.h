@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "probes/cpu_load_platform.h"
+#include "probes/processor_load_sources.h"
 
 namespace kelvor {
 

@@ -18,7 +18,7 @@ class FakeCpuSampler final : public ProcessorLoadSampler {
 public:
     explicit FakeCpuSampler(std::vector<std::string>& log) : log_(log) {}
     ~FakeCpuSampler() override { log_.push_back("ReleaseCpuSampler"); }
-    std::string CPUString() override { return "07 %"; }
+    std::string LoadText() override { return "07 %"; }
 
 private:
     std::vector<std::string>& log_;

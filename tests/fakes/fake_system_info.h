@@ -5,7 +5,7 @@
 #include <string>
 
 #include "probes/computer_name.h"
-#include "probes/cpu_load_platform.h"
+#include "probes/processor_load_sources.h"
 #include "probes/memory_usage.h"
 #include "probes/os_version.h"
 

@@ -11,7 +11,7 @@
 #include "fakes/fake_processor_times.h"
 #include "fakes/fake_system_info.h"
 #include "fakes/performance_data_builder.h"
-#include "probes/cpu_load.h"
+#include "probes/processor_load.h"
 #include "probes/performance_data.h"
 
 namespace {
@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     source.data = block;
     FakeKernelStatistic statistic;
     FakeProcessorTimes times;
-    CPULoad load(system, system, source, statistic, times);
-    load.CPUString();
-    load.CPUString();
+    ProcessorLoadMonitor load(system, system, source, statistic, times);
+    load.LoadText();
+    load.LoadText();
     return 0;
 }

@@ -11,7 +11,7 @@
 #include "fakes/fake_processor_times.h"
 #include "fakes/fake_system_info.h"
 #include "fakes/performance_data_builder.h"
-#include "probes/cpu_load.h"
+#include "probes/processor_load.h"
 #include "probes/processor_times.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -32,14 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FakePerformanceData counters;
     FakeKernelStatistic statistic;
     FakeProcessorTimes times;
-    CPULoad load(system, system, counters, statistic, times);
+    ProcessorLoadMonitor load(system, system, counters, statistic, times);
     for (const std::vector<uint8_t>& records : samples) {
         times.records = records;
         times.status = 0;
-        load.CPUString();
+        load.LoadText();
     }
     times.status = kProcessorTimesNotSupported;
     counters.data = BuildPerformanceData({}, {ProcessorObject(std::vector<int64_t>(system.processors, 1))});
-    load.CPUString();
+    load.LoadText();
     return 0;
 }

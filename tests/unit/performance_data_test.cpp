@@ -2,7 +2,7 @@
 
 #include "common/run_time_error.h"
 #include "fakes/performance_data_builder.h"
-#include "probes/cpu_load_errors.h"
+#include "probes/processor_load_errors.h"
 #include "probes/performance_data.h"
 
 namespace kelvor {
@@ -20,7 +20,7 @@ int32_t ReadError(const std::vector<uint8_t>& data) {
     return 0;
 }
 
-const int32_t kUnreadable = CpuLoadErrorNumber(CpuLoadError::DataUnreadable);
+const int32_t kUnreadable = ProcessorLoadErrorNumber(ProcessorLoadError::DataUnreadable);
 
 TEST(PerformanceData, ReadsTheNumberedInstancesOfTheProcessorObjectOnly) {
     PerfObject disk = ProcessorObject({111});

@@ -5,15 +5,15 @@
 #include "fakes/fake_processor_times.h"
 #include "fakes/fake_system_info.h"
 #include "fakes/performance_data_builder.h"
-#include "probes/cpu_load.h"
-#include "probes/cpu_load_errors.h"
+#include "probes/processor_load.h"
+#include "probes/processor_load_errors.h"
 #include "probes/processor_times.h"
 
 namespace kelvor {
 namespace {
 
 constexpr uint64_t kSecond = 10000000;
-const int32_t kUnreadable = CpuLoadErrorNumber(CpuLoadError::DataUnreadable);
+const int32_t kUnreadable = ProcessorLoadErrorNumber(ProcessorLoadError::DataUnreadable);
 
 // The error number reading the records raises, or 0.
 int32_t ReadError(const std::vector<uint8_t>& records) {
@@ -60,7 +60,7 @@ protected:
     FakePerformanceData perf;
     FakeKernelStatistic statistic;
     FakeProcessorTimes times;
-    CPULoad load{system, system, perf, statistic, times};
+    ProcessorLoadMonitor load{system, system, perf, statistic, times};
 };
 
 // The same times through either source: the performance data's sample time as the elapsed time of
@@ -86,42 +86,42 @@ TEST(CpuLoadSources, BothSourcesTurnTheSameTimesIntoTheSameText) {
 
         FakePerformanceData perf;
         FakeProcessorTimes noTimes;
-        CPULoad fromCounters(system, system, perf, statistic, noTimes);
+        ProcessorLoadMonitor fromCounters(system, system, perf, statistic, noTimes);
         const auto perfSample = [&](int32_t milliseconds, uint64_t idle) {
             const PerfTime time{.second = static_cast<uint16_t>(10 + milliseconds / 1000),
                                 .millisecond = static_cast<uint16_t>(milliseconds % 1000)};
             perf.data = BuildPerformanceData(time, {ProcessorObject({static_cast<int64_t>(idle)})});
         };
         perfSample(0, kIdleBefore);
-        fromCounters.CPUString();
+        fromCounters.LoadText();
         perfSample(c.elapsedMilliseconds, kIdleBefore + static_cast<uint64_t>(c.idleTicks));
-        EXPECT_EQ(fromCounters.CPUString(), c.text) << "performance data, " << c.text;
+        EXPECT_EQ(fromCounters.LoadText(), c.text) << "performance data, " << c.text;
 
         FakePerformanceData noCounters;
         FakeProcessorTimes kernel;
-        CPULoad fromKernel(system, system, noCounters, statistic, kernel);
+        ProcessorLoadMonitor fromKernel(system, system, noCounters, statistic, kernel);
         kernel.Set({{kIdleBefore, kKernelBefore, 0}});
-        fromKernel.CPUString();
+        fromKernel.LoadText();
         const auto elapsed = static_cast<uint64_t>(int64_t{c.elapsedMilliseconds} * 10000);
         kernel.Set({{kIdleBefore + static_cast<uint64_t>(c.idleTicks), kKernelBefore + elapsed, 0}});
-        EXPECT_EQ(fromKernel.CPUString(), c.text) << "kernel times, " << c.text;
+        EXPECT_EQ(fromKernel.LoadText(), c.text) << "kernel times, " << c.text;
     }
 }
 
 TEST_F(CpuLoadFallback, AChangedProcessorCountRefusesTheSampleAndKeepsTheOneBefore) {
     std::vector<KernelTimes> now{{kSecond, 2 * kSecond, 0}, {kSecond, 2 * kSecond, 0}};
     times.Set(now);
-    load.CPUString();
+    load.LoadText();
     Advance(now, {0.5, 0.25}, 1.0);
     const std::vector<KernelTimes> two = now;
     now.push_back(now.back());
     times.Set(now);
-    EXPECT_EQ(load.CPUString(), "CPU query failed");
+    EXPECT_EQ(load.LoadText(), "CPU query failed");
     times.Set({two.front()});
-    EXPECT_EQ(load.CPUString(), "CPU query failed");
+    EXPECT_EQ(load.LoadText(), "CPU query failed");
     now = two;
     Advance(now, {0.5, 0.25}, 1.0);
-    EXPECT_EQ(load.CPUString(), "50% 25%");
+    EXPECT_EQ(load.LoadText(), "50% 25%");
     // The failed kernel samples sent the sampler back to the counters each time.
     EXPECT_EQ(perf.valueNames.size(), 3u);
 }
@@ -129,18 +129,19 @@ TEST_F(CpuLoadFallback, AChangedProcessorCountRefusesTheSampleAndKeepsTheOneBefo
 TEST_F(CpuLoadFallback, SixtyFourProcessorsAndMoreShowOneFigureEach) {
     for (const int32_t processors : {64, 130}) {
         system.processors = processors;
-        CPULoad many(system, system, perf, statistic, times);
+        ProcessorLoadMonitor many(system, system, perf, statistic, times);
         std::vector<KernelTimes> now(static_cast<size_t>(processors), {kSecond, kSecond, 0});
         times.Set(now);
-        many.CPUString();
+        many.LoadText();
         std::vector<double> busy;
         std::string expected;
         for (int32_t cpu = 0; cpu < processors; ++cpu) {
             busy.push_back(static_cast<double>(cpu % 101) / 100.0);
-            expected += (cpu == 0 ? "" : " ") + std::string(cpu % 101 < 10 ? "0" : "") + std::to_string(cpu % 101) + "%";
+            const int load = cpu % 101;
+            expected += (cpu == 0 ? "" : " ") + std::string(load < 10 ? "0" : "") + std::to_string(load) + "%";
         }
         Advance(now, busy, 1.0);
-        EXPECT_EQ(many.CPUString(), expected) << processors;
+        EXPECT_EQ(many.LoadText(), expected) << processors;
         EXPECT_EQ(times.roomOffered, static_cast<uint32_t>((processors + 1) * 48)) << processors;
     }
 }
@@ -150,33 +151,33 @@ TEST_F(CpuLoadFallback, TheSourceThatGaveTheLastSampleIsAskedFirstAndEachChangeS
         perf.data = BuildPerformanceData(PerfTime{.second = second}, {ProcessorObject(idle)});
     };
     counters(0, {0, 0});
-    load.CPUString();
+    load.LoadText();
     counters(1, {8800000, 9700000});
     times.Set({{kSecond, 2 * kSecond, 0}, {kSecond, 2 * kSecond, 0}});
-    EXPECT_EQ(load.CPUString(), "12% 03%");
+    EXPECT_EQ(load.LoadText(), "12% 03%");
     EXPECT_EQ(times.queries, 0);  // the counters work: the kernel is not asked
 
     perf.data = BuildPerformanceData({}, {});
-    EXPECT_EQ(load.CPUString(), "50% 50%");  // the kernel's times since the start, not against the counters
+    EXPECT_EQ(load.LoadText(), "50% 50%");  // the kernel's times since the start, not against the counters
     counters(3, {17600000, 19400000});
     times.Set({{3 * kSecond, 4 * kSecond, 0}, {kSecond, 3 * kSecond, 0}});
-    EXPECT_EQ(load.CPUString(), "00% 100%");
+    EXPECT_EQ(load.LoadText(), "00% 100%");
     EXPECT_EQ(perf.valueNames.size(), 3u);  // the kernel led and gave a sample
 
     times.status = kInfoLengthMismatch;
-    EXPECT_EQ(load.CPUString(), "100% 100%");  // the counters again, against zero
+    EXPECT_EQ(load.LoadText(), "100% 100%");  // the counters again, against zero
     counters(4, {27600000, 29400000});
-    EXPECT_EQ(load.CPUString(), "00% 00%");
+    EXPECT_EQ(load.LoadText(), "00% 00%");
     EXPECT_EQ(times.queries, 3);
 
     perf.data = BuildPerformanceData({}, {});
     try {
-        load.CollectCPUData();
+        load.CollectSample();
         ADD_FAILURE() << "no error with neither source";
     } catch (const RunTimeError& error) {
-        EXPECT_EQ(error.Number(), CpuLoadErrorNumber(CpuLoadError::NoProcessorObject));
+        EXPECT_EQ(error.Number(), ProcessorLoadErrorNumber(ProcessorLoadError::NoProcessorObject));
     }
-    EXPECT_EQ(load.CPUString(), "CPU query failed");
+    EXPECT_EQ(load.LoadText(), "CPU query failed");
 }
 
 }  // namespace

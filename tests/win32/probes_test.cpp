@@ -10,8 +10,8 @@
 #include "common/run_time_error.h"
 #include "fakes/fake_locale.h"
 #include "probes/computer_name.h"
-#include "probes/cpu_load.h"
-#include "probes/cpu_load_errors.h"
+#include "probes/processor_load.h"
+#include "probes/processor_load_errors.h"
 #include "probes/interface_table.h"
 #include "probes/network_activity.h"
 #include "probes/memory_usage.h"
@@ -130,13 +130,13 @@ TEST(WinProbes, ProcessorLineComesFromTheKernelTimesWhereTheDataLackTheProcessor
         block.FindObject(kProcessorObjectTitleIndex);
         ADD_FAILURE() << "a processor object where none was expected";
     } catch (const RunTimeError& error) {
-        EXPECT_EQ(error.Number(), CpuLoadErrorNumber(CpuLoadError::NoProcessorObject));
+        EXPECT_EQ(error.Number(), ProcessorLoadErrorNumber(ProcessorLoadError::NoProcessorObject));
     }
 
-    CPULoad load(system, system, performanceData, statistic, times);
-    load.CPUString();
+    ProcessorLoadMonitor load(system, system, performanceData, statistic, times);
+    load.LoadText();
     Sleep(300);
-    const std::string text = load.CPUString();
+    const std::string text = load.LoadText();
     if (ReadOSVersion(system).PlatformId >= kPlatformNt) {
         EXPECT_TRUE(Matches(text, ProcessorLinePattern(system.NumberOfProcessors()).c_str())) << text;
     } else {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "probes/cpu_load.h"
+#include "probes/processor_load.h"
 #include "probes/processor_times.h"
 #include "win32/win_kernel_statistic.h"
 #include "win32/win_performance_data.h"
@@ -83,9 +83,9 @@ int main(int argc, char** argv) {
     std::printf("  status %ld, %lu bytes for %u processors\n", static_cast<long>(recordsStatus),
                 static_cast<unsigned long>(recordsSize), static_cast<unsigned>(processors));
 
-    CPULoad load(system, system, performanceData, statistic, processorTimes);
+    ProcessorLoadMonitor load(system, system, performanceData, statistic, processorTimes);
     std::string line;
-    Measure("whole processor line (CPUString)", calls, [&] { line = load.CPUString(); });
+    Measure("whole processor line (LoadText)", calls, [&] { line = load.LoadText(); });
     std::printf("  \"%s\"\n", line.c_str());
     return 0;
 }

@@ -5,7 +5,10 @@
 
 namespace kelvor {
 
-enum class CpuLoadError : uint32_t {
+// The source every error of the sampler names, before its routine's suffix.
+inline constexpr char kProcessorLoadErrorSource[] = "CPULoad";
+
+enum class ProcessorLoadError : uint32_t {
     VersionUnreadable = 8001,
     MonitorNotStarted = 8002,
     IndexOutOfBounds = 8003,
@@ -15,8 +18,8 @@ enum class CpuLoadError : uint32_t {
 };
 
 // The signed number carried by the raised error (0x80041F41 is -2147213503).
-int32_t CpuLoadErrorNumber(CpuLoadError error);
+int32_t ProcessorLoadErrorNumber(ProcessorLoadError error);
 
-[[noreturn]] void RaiseCpuLoadError(CpuLoadError error);
+[[noreturn]] void Raise(ProcessorLoadError error);
 
 }  // namespace kelvor

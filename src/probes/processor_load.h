@@ -1,5 +1,5 @@
 #pragma once
-// The processor-load sampler: per-processor busy share between two consecutive samples, from the
+// The processor-load sampler of Windows: per-processor busy share between two consecutive samples, from the
 // performance data on the NT family (or the kernel's processor times where those data fail) or from
 // the kernel statistic on the 9x family.
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "probes/cpu_load_platform.h"
+#include "probes/processor_load_sources.h"
 #include "probes/processor_load_sampler.h"
 #include "probes/processor_readings.h"
 #include "probes/processor_times.h"
@@ -17,25 +17,26 @@ namespace kelvor {
 
 class VersionSource;
 
-class CPULoad final : public ProcessorLoadSampler {
+class ProcessorLoadMonitor final : public ProcessorLoadSampler {
 public:
     // Reads the Windows version to choose the way of measuring; raises 0x80041F41 when it cannot.
     // The sources must outlive the sampler.
-    CPULoad(VersionSource& version, ProcessorCountSource& processors, PerformanceDataSource& performanceData,
-            KernelStatistic& kernelStatistic, ProcessorTimesSource& processorTimes);
-    CPULoad(const CPULoad&) = delete;
-    CPULoad& operator=(const CPULoad&) = delete;
+    ProcessorLoadMonitor(VersionSource& version, ProcessorCountSource& processors,
+                         PerformanceDataSource& performanceData, KernelStatistic& kernelStatistic,
+                         ProcessorTimesSource& processorTimes);
+    ProcessorLoadMonitor(const ProcessorLoadMonitor&) = delete;
+    ProcessorLoadMonitor& operator=(const ProcessorLoadMonitor&) = delete;
     // Stops the kernel statistic if this sampler started it.
-    ~CPULoad() override;
+    ~ProcessorLoadMonitor() override;
 
     // "42 %" for one processor, "12% 03%" for several, "CPU query failed" on any failure.
-    std::string CPUString() override;
+    std::string LoadText() override;
     // Takes one sample.
-    void CollectCPUData();
+    void CollectSample();
     // Fixed from the system's count on first use.
-    int32_t GetCPUCount();
+    int32_t ProcessorCount();
     // Load of processor `cpuIndex` (from 1) in percent between the last two samples; not clamped.
-    int32_t GetCPUUsage(int32_t cpuIndex);
+    int32_t Usage(int32_t cpuIndex);
 
 private:
     // Which NT source gave the last sample; it is asked first next time.
@@ -51,7 +52,7 @@ private:
     void CollectKernelStatistic();
     // The valid part of the buffer after querying until the data fit.
     std::span<const uint8_t> QueryPerformanceData();
-    void StopCPUMonitor();
+    void StopKernelStatistic();
 
     ProcessorCountSource& processors_;
     PerformanceDataSource& performanceData_;
@@ -60,7 +61,7 @@ private:
 
     int32_t cpuCount_ = -1;
     int32_t bufferSize_ = 4096;
-    bool isWinNT_ = false;
+    bool ntFamily_ = false;
     bool monitorStarted_ = false;
     int32_t usage9x_ = 0;
     NtSource ntSource_ = NtSource::PerformanceData;

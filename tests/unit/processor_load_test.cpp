@@ -5,7 +5,7 @@
 #include "fakes/fake_processor_times.h"
 #include "fakes/fake_system_info.h"
 #include "fakes/performance_data_builder.h"
-#include "probes/cpu_load.h"
+#include "probes/processor_load.h"
 
 namespace kelvor {
 namespace {
@@ -36,7 +36,7 @@ protected:
     FakePerformanceData perf;
     FakeKernelStatistic statistic;
     FakeProcessorTimes times;  // a system without the kernel's processor times
-    CPULoad load{system, system, perf, statistic, times};
+    ProcessorLoadMonitor load{system, system, perf, statistic, times};
 };
 
 TEST(CpuLoadCreation, AnUnreadableVersionRaisesTheFirstError) {
@@ -45,7 +45,7 @@ TEST(CpuLoadCreation, AnUnreadableVersionRaisesTheFirstError) {
     FakePerformanceData perf;
     FakeKernelStatistic statistic;
     FakeProcessorTimes times;
-    const RunTimeError error = ErrorFrom([&] { CPULoad load(system, system, perf, statistic, times); });
+    const RunTimeError error = ErrorFrom([&] { ProcessorLoadMonitor load(system, system, perf, statistic, times); });
     EXPECT_EQ(error.Number(), -2147213503);
     EXPECT_EQ(error.Source(), "CPULoad.Initialize");
     EXPECT_EQ(error.Description(), "Can't get the Windows version");
@@ -53,91 +53,91 @@ TEST(CpuLoadCreation, AnUnreadableVersionRaisesTheFirstError) {
 
 TEST_F(CpuLoadNt, OneProcessorShowsTwoDigitsABlankAndThePercentSign) {
     Sample(0, {0.0});
-    EXPECT_EQ(load.CPUString(), "100 %");  // the first sample is measured from 1601
+    EXPECT_EQ(load.LoadText(), "100 %");  // the first sample is measured from 1601
     Sample(1, {0.58});
-    EXPECT_EQ(load.CPUString(), "42 %");
+    EXPECT_EQ(load.LoadText(), "42 %");
     Sample(2, {1.53});
-    EXPECT_EQ(load.CPUString(), "05 %");
+    EXPECT_EQ(load.LoadText(), "05 %");
     Sample(3, {1.53});
-    EXPECT_EQ(load.CPUString(), "100 %");
+    EXPECT_EQ(load.LoadText(), "100 %");
     EXPECT_EQ(perf.valueNames, std::vector<std::string>(4, "238"));
 }
 
 TEST_F(CpuLoadNt, SeveralProcessorsAreJoinedWithoutBlankBeforeThePercentSign) {
     system.processors = 2;
     Sample(0, {10.0, 10.0});
-    load.CPUString();
+    load.LoadText();
     Sample(1, {10.88, 10.97});
-    EXPECT_EQ(load.CPUString(), "12% 03%");
-    EXPECT_EQ(load.GetCPUUsage(1), 12);
-    EXPECT_EQ(load.GetCPUUsage(2), 3);
+    EXPECT_EQ(load.LoadText(), "12% 03%");
+    EXPECT_EQ(load.Usage(1), 12);
+    EXPECT_EQ(load.Usage(2), 3);
 }
 
 TEST_F(CpuLoadNt, SixtyFourProcessorsAreReadInInstanceOrder) {
     system.processors = 64;
     std::vector<double> idle(64, 0.0);
     Sample(0, idle);
-    load.CPUString();
+    load.LoadText();
     std::string expected;
     for (size_t cpu = 0; cpu < 64; ++cpu) {
         idle[cpu] = 1.0 - static_cast<double>(cpu) / 100.0;
         expected += (cpu == 0 ? "" : " ") + std::string(cpu < 10 ? "0" : "") + std::to_string(cpu) + "%";
     }
     Sample(1, idle);
-    EXPECT_EQ(load.CPUString(), expected);
-    EXPECT_EQ(load.GetCPUCount(), 64);
+    EXPECT_EQ(load.LoadText(), expected);
+    EXPECT_EQ(load.ProcessorCount(), 64);
 }
 
 TEST_F(CpuLoadNt, EqualSampleTimesReadZeroAndAnIdleCounterAheadOfTheClockReadsNegative) {
     system.processors = 2;
     Sample(5, {1.0, 1.0});
-    load.CPUString();
+    load.LoadText();
     Sample(5, {1.5, 1.2});
-    EXPECT_EQ(load.CPUString(), "00% 00%");
+    EXPECT_EQ(load.LoadText(), "00% 00%");
     system.processors = 1;
-    CPULoad single(system, system, perf, statistic, times);
+    ProcessorLoadMonitor single(system, system, perf, statistic, times);
     Sample(0, {0.0});
-    single.CPUString();
+    single.LoadText();
     Sample(1, {1.03});
-    EXPECT_EQ(single.CPUString(), "-03 %");
+    EXPECT_EQ(single.LoadText(), "-03 %");
 }
 
 TEST_F(CpuLoadNt, AnInstanceNumberOutsideTheProcessorsFailsTheWholeLine) {
     Sample(0, {0.0, 0.0});  // two instances, one processor reported
-    EXPECT_EQ(ErrorFrom([&] { load.CollectCPUData(); }).Number(), 9);
-    EXPECT_EQ(load.CPUString(), "CPU query failed");
-    const RunTimeError badIndex = ErrorFrom([&] { load.GetCPUUsage(2); });
+    EXPECT_EQ(ErrorFrom([&] { load.CollectSample(); }).Number(), 9);
+    EXPECT_EQ(load.LoadText(), "CPU query failed");
+    const RunTimeError badIndex = ErrorFrom([&] { load.Usage(2); });
     EXPECT_EQ(badIndex.Number(), static_cast<int32_t>(0x80041F43));
     EXPECT_EQ(badIndex.Source(), "CPULoad.GetCPUUsage()");
     EXPECT_EQ(badIndex.Description(), "CPU index out of bounds");
-    EXPECT_EQ(ErrorFrom([&] { load.GetCPUUsage(0); }).Number(), static_cast<int32_t>(0x80041F43));
+    EXPECT_EQ(ErrorFrom([&] { load.Usage(0); }).Number(), static_cast<int32_t>(0x80041F43));
 
     // A negative number is a number too, and names no processor.
     PerfObject negative = ProcessorObject({0});
     negative.instances.front().name = u"-1";
     perf.data = BuildPerformanceData({}, {negative});
-    EXPECT_EQ(ErrorFrom([&] { load.CollectCPUData(); }).Number(), 9);
-    EXPECT_EQ(load.CPUString(), "CPU query failed");
+    EXPECT_EQ(ErrorFrom([&] { load.CollectSample(); }).Number(), 9);
+    EXPECT_EQ(load.LoadText(), "CPU query failed");
 }
 
 TEST_F(CpuLoadNt, AFailedSampleLeavesThePreviousOneToCompareWith) {
     system.processors = 2;
     Sample(0, {0.0, 0.0});
-    load.CPUString();
+    load.LoadText();
     Sample(1, {0.5, 0.5, 0.5});  // a third processor: the sample is refused as a whole
-    EXPECT_EQ(load.CPUString(), "CPU query failed");
+    EXPECT_EQ(load.LoadText(), "CPU query failed");
     Sample(2, {1.0, 1.5});
-    EXPECT_EQ(load.CPUString(), "50% 25%");
+    EXPECT_EQ(load.LoadText(), "50% 25%");
 }
 
 TEST_F(CpuLoadNt, TheBufferGrowsInStepsAndKeepsTheSizeThatWorked) {
     system.processors = 2;
     Sample(0, {0.0, 0.0});
     perf.data.resize(9000);  // room for the data needs three steps of 4096 bytes
-    load.CPUString();
+    load.LoadText();
     Sample(1, {0.5, 0.5});
     perf.data.resize(9000);
-    EXPECT_EQ(load.CPUString(), "50% 50%");
+    EXPECT_EQ(load.LoadText(), "50% 50%");
     EXPECT_EQ(perf.roomOffered, (std::vector<uint32_t>{4096, 8192, 12288, 12288}));
 }
 
@@ -165,15 +165,15 @@ TEST_F(CpuLoadNt, EachMissingPieceRaisesItsOwnError) {
     };
     for (const Case& c : cases) {
         perf.data = c.data;
-        const RunTimeError error = ErrorFrom([&] { load.CollectCPUData(); });
+        const RunTimeError error = ErrorFrom([&] { load.CollectSample(); });
         EXPECT_EQ(error.Number(), static_cast<int32_t>(c.number)) << c.what;
         EXPECT_EQ(error.Source(), c.source) << c.what;
         EXPECT_EQ(error.Description(), c.description) << c.what;
-        EXPECT_EQ(load.CPUString(), "CPU query failed") << c.what;
+        EXPECT_EQ(load.LoadText(), "CPU query failed") << c.what;
     }
 
     perf.failure = 5;  // any query error other than "more data"
-    EXPECT_EQ(ErrorFrom([&] { load.CollectCPUData(); }).Description(), "Unable to read performance data");
+    EXPECT_EQ(ErrorFrom([&] { load.CollectSample(); }).Description(), "Unable to read performance data");
 }
 
 class CpuLoad9x : public ::testing::Test {
@@ -189,12 +189,12 @@ protected:
 TEST_F(CpuLoad9x, StartsTheStatisticOnceReadsItEveryTimeAndStopsItOnRelease) {
     times.Set({{1, 2, 0}});  // there, but not for the 9x family
     {
-        CPULoad load(system, system, perf, statistic, times);
+        ProcessorLoadMonitor load(system, system, perf, statistic, times);
         statistic.usage = 7;
-        EXPECT_EQ(load.CPUString(), "07 %");
+        EXPECT_EQ(load.LoadText(), "07 %");
         statistic.usage = 63;
-        EXPECT_EQ(load.CPUString(), "63 %");
-        EXPECT_EQ(ErrorFrom([&] { load.GetCPUUsage(2); }).Number(), static_cast<int32_t>(0x80041F43));
+        EXPECT_EQ(load.LoadText(), "63 %");
+        EXPECT_EQ(ErrorFrom([&] { load.Usage(2); }).Number(), static_cast<int32_t>(0x80041F43));
         EXPECT_TRUE(perf.valueNames.empty());
         EXPECT_EQ(times.queries, 0);
     }
@@ -203,24 +203,24 @@ TEST_F(CpuLoad9x, StartsTheStatisticOnceReadsItEveryTimeAndStopsItOnRelease) {
 
 TEST_F(CpuLoad9x, AFailedStartIsRetriedOnEveryCallAndNothingIsStopped) {
     {
-        CPULoad load(system, system, perf, statistic, times);
+        ProcessorLoadMonitor load(system, system, perf, statistic, times);
         statistic.startStatus = 2;
-        const RunTimeError error = ErrorFrom([&] { load.CollectCPUData(); });
+        const RunTimeError error = ErrorFrom([&] { load.CollectSample(); });
         EXPECT_EQ(error.Number(), static_cast<int32_t>(0x80041F42));
         EXPECT_EQ(error.Source(), "CPULoad.CollectCPRData()");
         EXPECT_EQ(error.Description(), "Unable to start performance monitoring");
-        EXPECT_EQ(load.CPUString(), "CPU query failed");
+        EXPECT_EQ(load.LoadText(), "CPU query failed");
         statistic.startStatus = 0;
         statistic.openStatus = 2;
-        EXPECT_EQ(ErrorFrom([&] { load.CollectCPUData(); }).Number(), static_cast<int32_t>(0x80041F46));
+        EXPECT_EQ(ErrorFrom([&] { load.CollectSample(); }).Number(), static_cast<int32_t>(0x80041F46));
     }
     EXPECT_EQ(statistic.calls, (std::vector<std::string>{"start", "start", "start", "open"}));
 }
 
 TEST_F(CpuLoad9x, MoreThanOneReportedProcessorFailsTheLine) {
     system.processors = 2;
-    CPULoad load(system, system, perf, statistic, times);
-    EXPECT_EQ(load.CPUString(), "CPU query failed");
+    ProcessorLoadMonitor load(system, system, perf, statistic, times);
+    EXPECT_EQ(load.LoadText(), "CPU query failed");
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
-#include "probes/cpu_load.h"
+#include "probes/processor_load.h"
 
 #include <algorithm>
 #include <exception>
 
 #include "common/number_format.h"
 #include "common/run_time_error.h"
-#include "probes/cpu_load_errors.h"
+#include "probes/processor_load_errors.h"
 #include "probes/os_version.h"
 #include "probes/performance_data.h"
 
@@ -20,26 +20,27 @@ constexpr int32_t kBufferLimit = 1024 * 1024;
 
 }  // namespace
 
-CPULoad::CPULoad(VersionSource& version, ProcessorCountSource& processors, PerformanceDataSource& performanceData,
-                 KernelStatistic& kernelStatistic, ProcessorTimesSource& processorTimes)
+ProcessorLoadMonitor::ProcessorLoadMonitor(VersionSource& version, ProcessorCountSource& processors,
+                                           PerformanceDataSource& performanceData, KernelStatistic& kernelStatistic,
+                                           ProcessorTimesSource& processorTimes)
     : processors_(processors),
       performanceData_(performanceData),
       kernelStatistic_(kernelStatistic),
       processorTimes_(processorTimes) {
     WindowsVersion windows;
-    if (!version.QueryVersion(windows)) RaiseCpuLoadError(CpuLoadError::VersionUnreadable);
-    isWinNT_ = windows.PlatformId >= kPlatformNt;
+    if (!version.QueryVersion(windows)) Raise(ProcessorLoadError::VersionUnreadable);
+    ntFamily_ = windows.PlatformId >= kPlatformNt;
 }
 
-CPULoad::~CPULoad() { StopCPUMonitor(); }
+ProcessorLoadMonitor::~ProcessorLoadMonitor() { StopKernelStatistic(); }
 
-std::string CPULoad::CPUString() {
+std::string ProcessorLoadMonitor::LoadText() {
     try {
-        CollectCPUData();
-        const int32_t count = GetCPUCount();
+        CollectSample();
+        const int32_t count = ProcessorCount();
         std::string text;
         for (int32_t cpu = 1; cpu <= count; ++cpu) {
-            const int32_t usage = GetCPUUsage(cpu);
+            const int32_t usage = Usage(cpu);
             if (!text.empty()) text += ' ';
             text += FormatAtLeastTwoDigits(usage) + (count == 1 ? " %" : "%");
         }
@@ -49,33 +50,33 @@ std::string CPULoad::CPUString() {
     }
 }
 
-void CPULoad::CollectCPUData() {
-    if (isWinNT_) {
+void ProcessorLoadMonitor::CollectSample() {
+    if (ntFamily_) {
         CollectNtData();
     } else {
         CollectKernelStatistic();
     }
 }
 
-int32_t CPULoad::GetCPUCount() {
+int32_t ProcessorLoadMonitor::ProcessorCount() {
     if (cpuCount_ >= 1) return cpuCount_;
     cpuCount_ = processors_.NumberOfProcessors();
     readings_.assign(static_cast<size_t>(std::max(cpuCount_, 0)), {});
     return cpuCount_;
 }
 
-int32_t CPULoad::GetCPUUsage(int32_t cpuIndex) {
-    if (!isWinNT_) {
-        if (cpuIndex != 1) RaiseCpuLoadError(CpuLoadError::IndexOutOfBounds);
-        if (!monitorStarted_) CollectCPUData();
+int32_t ProcessorLoadMonitor::Usage(int32_t cpuIndex) {
+    if (!ntFamily_) {
+        if (cpuIndex != 1) Raise(ProcessorLoadError::IndexOutOfBounds);
+        if (!monitorStarted_) CollectSample();
         return usage9x_;
     }
-    if (cpuCount_ < 0) CollectCPUData();
-    if (cpuIndex < 1 || cpuIndex > cpuCount_) RaiseCpuLoadError(CpuLoadError::IndexOutOfBounds);
+    if (cpuCount_ < 0) CollectSample();
+    if (cpuIndex < 1 || cpuIndex > cpuCount_) Raise(ProcessorLoadError::IndexOutOfBounds);
     return readings_[static_cast<size_t>(cpuIndex - 1)].BusyPercent();
 }
 
-void CPULoad::CollectNtData() {
+void ProcessorLoadMonitor::CollectNtData() {
     const bool timesLead = ntSource_ == NtSource::ProcessorTimes;
     if (timesLead && TryProcessorTimes()) return;
     try {
@@ -87,7 +88,7 @@ void CPULoad::CollectNtData() {
     }
 }
 
-std::span<const uint8_t> CPULoad::QueryPerformanceData() {
+std::span<const uint8_t> ProcessorLoadMonitor::QueryPerformanceData() {
     const std::string processorObject = std::to_string(kProcessorObjectTitleIndex);
     for (;;) {
         buffer_.assign(static_cast<size_t>(bufferSize_), 0);
@@ -96,15 +97,15 @@ std::span<const uint8_t> CPULoad::QueryPerformanceData() {
         if (status == kQuerySucceeded)
             return std::span<const uint8_t>(buffer_).first(std::min<size_t>(size, buffer_.size()));
         if (status != kQueryMoreData || bufferSize_ + kBufferStep > kBufferLimit)
-            RaiseCpuLoadError(CpuLoadError::DataUnreadable);
+            Raise(ProcessorLoadError::DataUnreadable);
         bufferSize_ += kBufferStep;
     }
 }
 
-void CPULoad::CollectPerformanceData() {
+void ProcessorLoadMonitor::CollectPerformanceData() {
     const PerformanceData data(QueryPerformanceData());
     const ByteView processorObject = data.FindObject(kProcessorObjectTitleIndex);
-    if (cpuCount_ < 1) GetCPUCount();
+    if (cpuCount_ < 1) ProcessorCount();
     const std::vector<InstanceCounter> processors =
         ReadNumberedInstances(processorObject, kProcessorTimeCounterTitleIndex);
     const uint64_t sampleTime = data.SampleTime();
@@ -112,7 +113,7 @@ void CPULoad::CollectPerformanceData() {
     // The sample is taken as a whole or not at all, so a failed one cannot skew the next reading.
     for (const InstanceCounter& processor : processors) {
         if (processor.number < 0 || processor.number >= cpuCount_)
-            throw RunTimeError(kErrSubscriptOutOfRange, "CPULoad", "Subscript out of range");
+            Raise(kErrSubscriptOutOfRange, kProcessorLoadErrorSource);
     }
     UseSource(NtSource::PerformanceData);
     // The counter measures idle time; the sample time is the elapsed time of every processor.
@@ -121,7 +122,7 @@ void CPULoad::CollectPerformanceData() {
     for (ProcessorReadings& readings : readings_) readings.elapsed.Record(sampleTime);
 }
 
-bool CPULoad::TryProcessorTimes() {
+bool ProcessorLoadMonitor::TryProcessorTimes() {
     try {
         CollectProcessorTimes();
         return true;
@@ -130,18 +131,18 @@ bool CPULoad::TryProcessorTimes() {
     }
 }
 
-void CPULoad::CollectProcessorTimes() {
-    if (cpuCount_ < 1) GetCPUCount();
+void ProcessorLoadMonitor::CollectProcessorTimes() {
+    if (cpuCount_ < 1) ProcessorCount();
     const auto count = static_cast<size_t>(std::max(cpuCount_, 0));
     // Room for one record more than the processors counted: a system with more of them answers with
     // that extra record, and its sample is refused below instead of being cut short unnoticed.
     buffer_.assign((count + 1) * kProcessorTimesRecordSize, 0);
     uint32_t size = static_cast<uint32_t>(buffer_.size());
-    if (processorTimes_.Query(buffer_, size) != kQuerySucceeded) RaiseCpuLoadError(CpuLoadError::DataUnreadable);
+    if (processorTimes_.Query(buffer_, size) != kQuerySucceeded) Raise(ProcessorLoadError::DataUnreadable);
     const std::vector<ProcessorTime> times =
         ReadProcessorTimes(std::span<const uint8_t>(buffer_).first(std::min<size_t>(size, buffer_.size())));
     // Like the performance data, the sample is taken as a whole for the processors counted or not at all.
-    if (times.size() != count) RaiseCpuLoadError(CpuLoadError::DataUnreadable);
+    if (times.size() != count) Raise(ProcessorLoadError::DataUnreadable);
     UseSource(NtSource::ProcessorTimes);
     for (size_t cpu = 0; cpu < count; ++cpu) {
         readings_[cpu].idle.Record(times[cpu].idle);
@@ -149,23 +150,23 @@ void CPULoad::CollectProcessorTimes() {
     }
 }
 
-void CPULoad::UseSource(NtSource source) {
+void ProcessorLoadMonitor::UseSource(NtSource source) {
     if (source == ntSource_) return;
     ntSource_ = source;
     readings_.assign(readings_.size(), {});
 }
 
-void CPULoad::CollectKernelStatistic() {
+void ProcessorLoadMonitor::CollectKernelStatistic() {
     if (!monitorStarted_) {
-        if (kernelStatistic_.Start(usage9x_) != kQuerySucceeded) RaiseCpuLoadError(CpuLoadError::MonitorNotStarted);
-        if (kernelStatistic_.OpenData() != kQuerySucceeded) RaiseCpuLoadError(CpuLoadError::DataUnreadable);
+        if (kernelStatistic_.Start(usage9x_) != kQuerySucceeded) Raise(ProcessorLoadError::MonitorNotStarted);
+        if (kernelStatistic_.OpenData() != kQuerySucceeded) Raise(ProcessorLoadError::DataUnreadable);
         monitorStarted_ = true;
     }
     kernelStatistic_.Read(usage9x_);
 }
 
-void CPULoad::StopCPUMonitor() {
-    if (isWinNT_ || !monitorStarted_) return;
+void ProcessorLoadMonitor::StopKernelStatistic() {
+    if (ntFamily_ || !monitorStarted_) return;
     monitorStarted_ = false;
     kernelStatistic_.Stop(usage9x_);
 }
