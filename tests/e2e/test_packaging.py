@@ -189,7 +189,8 @@ class InstalledPackageTest(unittest.TestCase):
     def test_the_refusal_tells_which_property_and_what_it_takes(self):
         installer = self.wine.start_program("msiexec", "/i", harness.windows_path(self.msi), "/qb", "MOVEEBRANDOM=11")
         self.addCleanup(installer.kill)
-        reader = self.wine.wine(self.wine.product.parent / "window_text.exe", "Install Failed", timeout=30, check=False)
+        reader = self.wine.wine(self.wine.product.parent / "child_window_texts.exe", "Install Failed", timeout=30,
+                                check=False)
         self.assertEqual(reader.returncode, 0, "no message box")
         self.assertIn("MOVEEBRANDOM must be a whole number from 0 to 10.", reader.stdout.splitlines())
         self.wine.send_key(self.wine.wait_for_window("^Install Failed$"), "Return")

@@ -18,7 +18,8 @@ struct PolicyValue {
     std::string policyClass;  // "Machine", "User" or "Both"
     std::string key;
     std::string valueName;
-    std::string element;  // the element kind: "text", "decimal", "boolean", "enum", ...; "policy" for the policy's own value
+    // The element kind: "text", "decimal", "boolean", "enum", ...; "policy" for the policy's own value.
+    std::string element;
     uint32_t type = 0;    // the registry type written (kRegSz, kRegDword, ...); kRegNone when this reader cannot tell
     // Number values: the smallest and largest a decimal takes, or every value of an enum or boolean.
     std::vector<uint32_t> numbers;

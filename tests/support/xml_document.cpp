@@ -96,9 +96,10 @@ private:
             const bool hex = entity[1] == 'x';
             const std::string_view digits = entity.substr(hex ? 2 : 1);
             uint32_t code = 0;
-            const auto [last, error] = std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
+            const char* const end = digits.data() + digits.size();
+            const auto [last, error] = std::from_chars(digits.data(), end, code, hex ? 16 : 10);
             // The files this reads are plain ASCII; other characters are not needed.
-            if (error != std::errc() || last != digits.data() + digits.size() || code == 0 || code > 0x7F)
+            if (error != std::errc() || last != end || code == 0 || code > 0x7F)
                 Fail("unsupported character reference");
             out += static_cast<char>(code);
         } else {

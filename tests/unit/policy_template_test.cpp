@@ -113,7 +113,8 @@ TEST(PolicyTemplate, EveryValueItCanWriteLoadsAndEveryChoiceLoadsDifferently) {
         }
         if (!value.everyChoice) continue;
         for (size_t i = 0; i < loaded.size(); ++i)
-            for (size_t j = i + 1; j < loaded.size(); ++j) EXPECT_NE(loaded[i], loaded[j]) << "choices " << i << ", " << j;
+            for (size_t j = i + 1; j < loaded.size(); ++j)
+                EXPECT_NE(loaded[i], loaded[j]) << "choices " << i << " and " << j;
     }
 }
 

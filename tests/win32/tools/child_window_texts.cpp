@@ -22,7 +22,7 @@ BOOL CALLBACK PrintChildText(HWND child, LPARAM) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: window_text <title>\n");
+        std::fprintf(stderr, "usage: child_window_texts <title>\n");
         return 2;
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
