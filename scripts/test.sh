@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: host (plain and sanitized), fuzzing for a short budget,
 # the display module for xscreensaver on a private Xvfb, the Windows-built tests and the end-to-end
-# tests under Wine. Ends with "N passed, N failed".
+# tests under Wine, the deployment packages among them. Ends with "N passed, N failed".
 # Where this machine cannot run 32-bit programs, the Wine stage runs the same tests with the x64
 # builds under 64-bit Wine; KELVOR_WINE_ARCH=32|64 forces either.
 set -uo pipefail
@@ -52,6 +52,10 @@ else
         "build/$stage/unit_tests" --gtest_brief=1 --gtest_output="json:build/$stage/unit_tests.json"
         record_gtest "$stage" "build/$stage/unit_tests.json" $?
     done
+
+    # The Wine stage installs the MSI package of its architecture; packaging itself is no test.
+    echo "== packages"
+    scripts/package.sh || echo "package 0 1" >> "$results"
 
     echo "== fuzzing"
     if KELVOR_FUZZ_SECONDS=${KELVOR_FUZZ_SECONDS:-10} scripts/fuzz.sh; then echo "fuzz 1 0" >> "$results"; else echo "fuzz 0 1" >> "$results"; fi

@@ -109,6 +109,7 @@ class WineSession:
         self._xvfb = None
         self._processes = []
         self._windows_version = None
+        self._keeper = None
 
     # ----- life cycle -------------------------------------------------------------------------
 
@@ -118,8 +119,12 @@ class WineSession:
             shutil.rmtree(self.prefix)
         subprocess.run([self.loader(), "wineboot", "-i"], env=self.env(), check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=180)
-        # A persistent server keeps every later wine call quick.
-        subprocess.run(["wineserver", "-p"], env=self.env(), check=False, timeout=30)
+        # Wine ends its services a few seconds after its last program, and from then on every program
+        # waits seconds for them to start again (about 15 s for msiexec on a busy machine). A
+        # windowless program that lives as long as the session keeps every later wine call quick; a
+        # persistent wineserver does not.
+        self._keeper = subprocess.Popen([self.loader(), "cmd.exe"], env=self.env(), stdin=subprocess.PIPE,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Without a window manager Wine waits for one on every closing window; unmanaged windows
         # close at once.
         self.reg_add(r"HKCU\Software\Wine\X11 Driver", "Managed", "REG_SZ", "N")
@@ -130,6 +135,10 @@ class WineSession:
         for process in self._processes:
             process.kill()
         self._processes.clear()
+        if self._keeper is not None:
+            self._keeper.kill()
+            self._keeper.wait(timeout=10)
+            self._keeper = None
         if self.display is not None:
             subprocess.run(["wineserver", "-k"], env=self.env(), check=False, timeout=30,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -177,15 +186,26 @@ class WineSession:
     def reg_delete_key(self, key):
         self.wine("reg", "delete", key, "/f", check=False)
 
-    def reg_query(self, key, name):
-        """(type, text) of a value as `reg query` shows it, or None when it does not exist."""
-        result = self.wine("reg", "query", key, "/v", name, check=False)
+    def reg_delete_value(self, key, name):
+        self.wine("reg", "delete", key, "/v", name, "/f", check=False)
+
+    def reg_values(self, key, *arguments):
+        """{name: (type, text)} of the values `reg query` shows for a key; {} when there is none."""
+        result = self.wine("reg", "query", key, *arguments, check=False)
         if result.returncode != 0:
-            return None
+            return {}
+        values = {}
         for line in result.stdout.splitlines():
             match = re.match(r"\s+(.+?)\s+(REG_\w+)\s*(.*)$", line)
-            if match and match.group(1).lower() == name.lower():
-                return match.group(2), match.group(3).strip()
+            if match:
+                values[match.group(1)] = match.group(2), match.group(3).strip()
+        return values
+
+    def reg_query(self, key, name):
+        """(type, text) of a value as `reg query` shows it, or None when it does not exist."""
+        for shown, value in self.reg_values(key, "/v", name).items():
+            if shown.lower() == name.lower():
+                return value
         return None
 
     def reg_number(self, key, name):

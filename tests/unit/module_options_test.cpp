@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <regex>
-#include <sstream>
 
 #include "animation/movers.h"
 #include "display/dots_per_inch.h"
@@ -199,26 +196,6 @@ TEST(ModuleSettings, AColourTheDisplayDoesNotKnowIsRefused) {
     std::string error;
     EXPECT_FALSE(ModuleSettings(*Parse({"-bg", "no such colour"}), colours, settings, error));
     EXPECT_EQ(error, "unknown colour 'no such colour'");
-}
-
-TEST(ModuleSettings, TheSettingsDescriptionShowsTheModulesDefaults) {
-    // xscreensaver's settings program shows these defaults and writes no option for them.
-    std::ifstream file(KELVOR_SOURCE_DIR "/packaging/xscreensaver/kelvor.xml");
-    ASSERT_TRUE(file.is_open());
-    std::stringstream content;
-    content << file.rdbuf();
-    const std::string description = content.str();
-    std::smatch found;
-    ASSERT_TRUE(
-        std::regex_search(description, found, std::regex(R"re(<number id="randomness"[^>]*default="(\d+)")re")));
-    EXPECT_EQ(std::stoi(found[1]), DefaultSettings().MoveEBRandom);
-    // The animation that needs no option is the first one, the one without arg-set.
-    ASSERT_TRUE(std::regex_search(description, found,
-                                  std::regex(R"re(<select id="animation">\s*<option id="(\w+)"[^>]*/>)re")));
-    EXPECT_EQ(found[0].str().find("arg-set"), std::string::npos);
-    EXPECT_EQ(Parse({"-animation", found[1]})->moveOption, DefaultSettings().MoveOption);
-    ASSERT_TRUE(std::regex_search(description, found, std::regex(R"re(arg-set="-clock (\d+)")re")));
-    EXPECT_NE(Parse({"-clock", found[1]})->timeFormat, DefaultSettings().TimeFormat);
 }
 
 TEST(DotsPerInch, TheUsersSettingThenTheScreensSizeThenNinetySix) {
