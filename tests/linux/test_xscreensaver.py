@@ -72,7 +72,7 @@ class XscreensaverTest(unittest.TestCase):
             if value:
                 return value
             time.sleep(0.2)
-        self.fail(f"{what} within {timeout} s")
+        self.fail(f"{what() if callable(what) else what} within {timeout} s")
 
     def test_the_daemon_runs_the_module_when_it_blanks_and_ends_it_when_it_unblanks(self):
         # The programs line as the README tells users to add it.
@@ -93,7 +93,7 @@ class XscreensaverTest(unittest.TestCase):
             return "blanking" in answer.stdout
 
         # A loaded machine can take a while to start the daemon and its helpers.
-        self.wait_for(blanked, 45, f"the daemon did not blank (it said: {answers[-1:]}; its log: {log})")
+        self.wait_for(blanked, 45, lambda: f"the daemon did not blank (it said: {answers[-1:]}; its log: {log})")
         pids = self.wait_for(lambda: module_processes(self.module), 20, "the daemon did not start the module")
         self.assertEqual(len(pids), 1)
         # It draws into the window the daemon names in the environment.
