@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the host tests (plain and sanitized), both Windows products (32-bit and x64) with the
-# helper programs of their tests, and the Windows-built tests of either architecture.
-# Usage: scripts/build.sh [host|asan|win32|win64|win32-tests|win64-tests|all ...]   (default: all)
+# helper programs of their tests, the Windows-built tests of either architecture, and the display
+# module for xscreensaver on Linux (build/linux/kelvor) with the helper programs of its tests.
+# Usage: scripts/build.sh [host|asan|win32|win64|win32-tests|win64-tests|linux|all ...]   (default: all)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -33,10 +34,13 @@ build() {
             configure "build/$1" -DCMAKE_TOOLCHAIN_FILE="$(toolchain "${1%-tests}")" -DCMAKE_BUILD_TYPE=Release \
                 -DKELVOR_MINGW_THREADS=posix
             ninja -C "build/$1" -j "$jobs" win32_tests ;;
+        linux)
+            configure build/linux -DCMAKE_BUILD_TYPE=Release
+            ninja -C build/linux -j "$jobs" kelvor floor_window pane_window ;;
         all)
-            for what in host asan win32 win64 win32-tests win64-tests; do build "$what"; done ;;
+            for what in host asan win32 win64 win32-tests win64-tests linux; do build "$what"; done ;;
         *)
-            echo "build: unknown target '$1' (host, asan, win32, win64, win32-tests, win64-tests, all)" >&2
+            echo "build: unknown target '$1' (host, asan, win32, win64, win32-tests, win64-tests, linux, all)" >&2
             exit 2 ;;
     esac
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: host (plain and sanitized), fuzzing for a short budget,
-# the Windows-built tests and the end-to-end tests under Wine. Ends with "N passed, N failed".
+# the display module for xscreensaver on a private Xvfb, the Windows-built tests and the end-to-end
+# tests under Wine, the deployment packages among them. Ends with "N passed, N failed".
 # Where this machine cannot run 32-bit programs, the Wine stage runs the same tests with the x64
 # builds under 64-bit Wine; KELVOR_WINE_ARCH=32|64 forces either.
 set -uo pipefail
@@ -42,7 +43,7 @@ else
     wine_tests=(win64-tests)
 fi
 
-if ! scripts/build.sh host asan win32 win64 "${wine_tests[@]}"; then
+if ! scripts/build.sh host asan linux win32 win64 "${wine_tests[@]}"; then
     echo "build 0 1" >> "$results"
 else
     for stage in host asan; do
@@ -52,8 +53,15 @@ else
         record_gtest "$stage" "build/$stage/unit_tests.json" $?
     done
 
+    # The Wine stage installs the MSI package of its architecture; packaging itself is no test.
+    echo "== packages"
+    scripts/package.sh || echo "package 0 1" >> "$results"
+
     echo "== fuzzing"
     if KELVOR_FUZZ_SECONDS=${KELVOR_FUZZ_SECONDS:-10} scripts/fuzz.sh; then echo "fuzz 1 0" >> "$results"; else echo "fuzz 0 1" >> "$results"; fi
+
+    echo "== the display module for xscreensaver (build/linux/kelvor) on a private Xvfb"
+    python3 tests/linux/run_linux_tests.py --work build/linux-tests --results "$results"
 
     echo "== Windows tests and end-to-end tests under Wine: ${wine_stage:-no architecture chosen}"
     [ "$arch" = none ] || python3 tests/e2e/run_wine_tests.py --arch "$arch" \

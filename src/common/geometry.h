@@ -35,8 +35,10 @@ inline PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
     return common.IsEmpty() ? PixelRect{} : common;
 }
 
-// The smallest rectangle that covers both.
-inline PixelRect Union(const PixelRect& a, const PixelRect& b) {
+// The smallest rectangle that covers both; an empty one adds nothing.
+inline PixelRect BoundingUnion(const PixelRect& a, const PixelRect& b) {
+    if (a.IsEmpty()) return b.IsEmpty() ? PixelRect{} : b;
+    if (b.IsEmpty()) return a;
     return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top, a.right > b.right ? a.right : b.right,
             a.bottom > b.bottom ? a.bottom : b.bottom};
 }

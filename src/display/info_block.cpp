@@ -136,7 +136,7 @@ void InfoBlock::Move(float left, float top) {
         surface_.InvalidateMoved(before);
         surface_.InvalidateMoved(after);
     } else {
-        surface_.InvalidateMoved(Union(before, after));
+        surface_.InvalidateMoved(BoundingUnion(before, after));
     }
 }
 

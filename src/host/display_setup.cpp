@@ -4,17 +4,9 @@
 
 namespace kelvor {
 
-void MainForm::HideLabels() {
-    InfoBlock& block = display_.Block();
-    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
-        block.SetVisible(label, false);
-        block.SetText(label, "");
-    }
-}
-
 void MainForm::SetupRegularMode() {
     previewMode_ = false;
-    HideLabels();
+    display_.HideLabels();
     if (!state_.IsNtFamily()) platform_.SetScreenSaverRunning(true);
     const DesktopBounds& d = state_.Desktop;
     window_.PlaceTopmost(d.Left, d.Top, d.Right - d.Left, d.Bottom - d.Top);
@@ -37,7 +29,7 @@ bool MainForm::SetupPreviewMode(const std::string& commandLine) {
     }
     window_.BecomeChildOf(pane);
     window_.PlaceInPane(width, height);
-    HideLabels();
+    display_.HideLabels();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "host/info_display.h"
 
 #include "animation/timer_interval.h"
+#include "common/continue_on_error.h"
 #include "common/date_time_format.h"
 
 namespace kelvor {
@@ -14,7 +15,43 @@ void StartLine(std::string& text) {
     if (!text.empty()) text += '\r';
 }
 
+// The label properties that the settings style, in their order.
+using FontProperty = void (*)(FontDescription&, const SaverSettings&);
+constexpr FontProperty kStyledProperties[] = {
+    [](FontDescription& f, const SaverSettings& s) { f.name = s.FontName; },
+    [](FontDescription& f, const SaverSettings& s) { f.bold = s.FontBold; },
+    [](FontDescription& f, const SaverSettings& s) { f.italic = s.FontItalic; },
+    [](FontDescription& f, const SaverSettings& s) { f.strikethru = s.FontStrikethru; },
+    [](FontDescription& f, const SaverSettings& s) { f.underline = s.FontUnderline; },
+    [](FontDescription& f, const SaverSettings& s) { f.size = s.FontSize; },
+    [](FontDescription& f, const SaverSettings& s) { f.colour = s.FontColour; },
+};
+
 }  // namespace
+
+void InfoDisplay::StyleLabels() {
+    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
+        for (const FontProperty property : kStyledProperties) {
+            FontDescription font = block_.Font(label);
+            property(font, state_.Settings);
+            ContinueOnError([&] { block_.SetFont(label, font); });
+        }
+    }
+}
+
+void InfoDisplay::HideLabels() {
+    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
+        block_.SetVisible(label, false);
+        block_.SetText(label, "");
+    }
+}
+
+void InfoDisplay::Start() {
+    block_.SetBackColour(state_.Settings.BgColour);
+    block_.SetBlockBackColour(block_.BackColour());
+    StyleLabels();
+    HideLabels();
+}
 
 void InfoDisplay::Tick() {
     const uint8_t items = state_.Settings.DisplayItems;

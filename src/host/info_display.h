@@ -26,6 +26,15 @@ public:
     void SetComputerName(std::string name) { computerName_ = std::move(name); }
     const std::string& ComputerName() const { return computerName_; }
 
+    // Gives both labels the font of the settings, property by property: a value that cannot be
+    // applied is skipped and the rest still are.
+    void StyleLabels();
+    // Empties and hides both labels; the first tick fills, places and reveals them.
+    void HideLabels();
+    // How a display without a start-up of its own begins: the colours and fonts of the settings,
+    // and the labels hidden until the first tick.
+    void Start();
+
     // One tick of the refresh timer (every kTimerIntervalMs).
     void Tick();
     // Rebuilds the information text from the lines that are switched on and sizes the block.

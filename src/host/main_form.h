@@ -54,11 +54,9 @@ public:
 
 private:
     StartMode RunLoadSequence(const std::string& commandLine);
-    void StyleLabels();
     StartMode Dispatch(const std::string& commandLine);
     void SetupRegularMode();
     bool SetupPreviewMode(const std::string& commandLine);
-    void HideLabels();
 
     ProgramState& state_;
     MainWindow& window_;

@@ -1,6 +1,5 @@
 #include <new>
 
-#include "common/continue_on_error.h"
 #include "common/run_time_error.h"
 #include "host/command_line.h"
 #include "host/main_form.h"
@@ -10,18 +9,6 @@ namespace kelvor {
 namespace {
 
 constexpr char kLoading[] = "screen saver";
-
-// The label properties that start-up sets from the settings, in their order.
-using FontProperty = void (*)(FontDescription&, const SaverSettings&);
-constexpr FontProperty kStyledProperties[] = {
-    [](FontDescription& f, const SaverSettings& s) { f.name = s.FontName; },
-    [](FontDescription& f, const SaverSettings& s) { f.bold = s.FontBold; },
-    [](FontDescription& f, const SaverSettings& s) { f.italic = s.FontItalic; },
-    [](FontDescription& f, const SaverSettings& s) { f.strikethru = s.FontStrikethru; },
-    [](FontDescription& f, const SaverSettings& s) { f.underline = s.FontUnderline; },
-    [](FontDescription& f, const SaverSettings& s) { f.size = s.FontSize; },
-    [](FontDescription& f, const SaverSettings& s) { f.colour = s.FontColour; },
-};
 
 }  // namespace
 
@@ -50,22 +37,10 @@ StartMode MainForm::RunLoadSequence(const std::string& commandLine) {
     block.SetBackColour(state_.Settings.BgColour);
     block.SetBlockBackColour(block.BackColour());
     state_.CpuSampler = platform_.CreateCpuSampler();
-    StyleLabels();
+    display_.StyleLabels();
     platform_.GetDesktopBounds(state_.Os.HasMultiMonitor, state_.Desktop);
     block.SetDesktopOrigin(state_.Desktop.Left, state_.Desktop.Top);
     return Dispatch(commandLine);
-}
-
-void MainForm::StyleLabels() {
-    // Property by property: a value that cannot be applied is skipped and the rest still are.
-    InfoBlock& block = display_.Block();
-    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
-        for (const FontProperty property : kStyledProperties) {
-            FontDescription font = block.Font(label);
-            property(font, state_.Settings);
-            ContinueOnError([&] { block.SetFont(label, font); });
-        }
-    }
 }
 
 StartMode MainForm::Dispatch(const std::string& commandLine) {

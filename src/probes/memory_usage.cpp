@@ -27,12 +27,15 @@ double UsedBytes(MemoryStatusSource& source, bool hasMemoryStatusEx) {
 
 }  // namespace
 
+std::string MemoryKilobytesText(int64_t kilobytes, LocaleInfo& locale) {
+    return FormatGroupedThousands(kilobytes, locale.ThousandsSeparator()) + " K";
+}
+
 std::string MemoryUsageText(MemoryStatusSource& source, bool hasMemoryStatusEx, LocaleInfo& locale) {
     try {
-        const int32_t kilobytes = RoundToInt32(UsedBytes(source, hasMemoryStatusEx) / 1024.0);
-        return FormatGroupedThousands(kilobytes, locale.ThousandsSeparator()) + " K";
+        return MemoryKilobytesText(RoundToInt32(UsedBytes(source, hasMemoryStatusEx) / 1024.0), locale);
     } catch (const RunTimeError&) {
-        return "memory query failed";
+        return kMemoryQueryFailed;
     }
 }
 

@@ -30,8 +30,13 @@ public:
     virtual std::optional<PageFileStatusEx> MemoryStatusEx() = 0;
 };
 
-// "262,144 K" (the locale's thousands separator), " K" below half a kilobyte, or
-// "memory query failed". Without the extended status the 32-bit figures count as signed.
+inline constexpr char kMemoryQueryFailed[] = "memory query failed";
+
+// "262,144 K" with the locale's thousands separator; " K" for 0.
+std::string MemoryKilobytesText(int64_t kilobytes, LocaleInfo& locale);
+
+// The kilobytes in use as MemoryKilobytesText shows them (" K" below half a kilobyte), or
+// kMemoryQueryFailed. Without the extended status the 32-bit figures count as signed.
 std::string MemoryUsageText(MemoryStatusSource& source, bool hasMemoryStatusEx, LocaleInfo& locale);
 
 }  // namespace kelvor

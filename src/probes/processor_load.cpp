@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <exception>
 
-#include "common/number_format.h"
 #include "common/run_time_error.h"
 #include "probes/processor_load_errors.h"
 #include "probes/os_version.h"
@@ -38,13 +37,9 @@ std::string ProcessorLoadMonitor::LoadText() {
     try {
         CollectSample();
         const int32_t count = ProcessorCount();
-        std::string text;
-        for (int32_t cpu = 1; cpu <= count; ++cpu) {
-            const int32_t usage = Usage(cpu);
-            if (!text.empty()) text += ' ';
-            text += FormatAtLeastTwoDigits(usage) + (count == 1 ? " %" : "%");
-        }
-        return text;
+        std::vector<int32_t> loads;
+        for (int32_t cpu = 1; cpu <= count; ++cpu) loads.push_back(Usage(cpu));
+        return ProcessorLoadText(loads);
     } catch (const std::exception&) {
         return "CPU query failed";
     }

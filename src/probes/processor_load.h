@@ -64,9 +64,7 @@ private:
     bool ntFamily_ = false;
     bool monitorStarted_ = false;
     int32_t usage9x_ = 0;
-    // The kernel's times lead from the start: they cost microseconds where the performance data
-    // cost milliseconds and load every counter library of the system (megabytes that stay).
-    NtSource ntSource_ = NtSource::ProcessorTimes;
+    NtSource ntSource_ = NtSource::PerformanceData;
     std::vector<ProcessorReadings> readings_;
     std::vector<uint8_t> buffer_;
 };

@@ -1,12 +1,16 @@
 #pragma once
 // One processor's times in the last two samples and the busy share between them, the same whether
-// the performance data or the kernel's processor times gave the samples.
+// the performance data, the kernel's processor times or Linux's /proc/stat gave the samples; and the
+// processor line made of the shares.
 
 #include <cstdint>
+#include <span>
+#include <string>
 
 namespace kelvor {
 
-// The last two readings of a running time in 100-nanosecond units.
+// The last two readings of a running time, in whatever unit the source counts (only the ratio of
+// two changes is used).
 struct TimeReadings {
     uint64_t latest = 0;
     uint64_t previous = 0;
@@ -30,5 +34,8 @@ struct ProcessorReadings {
     // no time elapsed. Not clamped: an idle time ahead of the elapsed time reads negative.
     int32_t BusyPercent() const;
 };
+
+// "42 %" for one processor, "12% 03%" for several (at least two digits each).
+std::string ProcessorLoadText(std::span<const int32_t> loads);
 
 }  // namespace kelvor

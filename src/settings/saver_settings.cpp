@@ -16,7 +16,28 @@ int32_t ReadNumber(Registry& registry, const char* name, int32_t fallback) {
     return ReadRegNumber(registry, kSettingsRoot, kSettingsSubkey, name, number) ? number : fallback;
 }
 
+// A registry without the settings key: every read falls back to its default.
+class NothingStored final : public Registry {
+public:
+    int32_t OpenKey(RegistryRoot, const std::string&, RegistryKeyHandle&) override { return kErrorFileNotFound; }
+    int32_t CreateKey(RegistryRoot, const std::string&, RegistryKeyHandle&) override { return kErrorAccessDenied; }
+    int32_t QueryValue(RegistryKeyHandle, const std::string&, uint32_t&, std::vector<uint8_t>&, uint32_t&) override {
+        return kErrorFileNotFound;
+    }
+    int32_t SetValue(RegistryKeyHandle, const std::string&, uint32_t, const std::vector<uint8_t>&) override {
+        return kErrorAccessDenied;
+    }
+    int32_t CloseKey(RegistryKeyHandle) override { return kErrorSuccess; }
+};
+
 }  // namespace
+
+SaverSettings DefaultSettings() {
+    NothingStored registry;
+    SaverSettings settings;
+    LoadSettings(registry, settings);
+    return settings;
+}
 
 void LoadSettings(Registry& registry, SaverSettings& settings) {
     settings.FontName = ReadString(registry, "FontName", "Verdana");

@@ -78,6 +78,10 @@ struct SaverSettings {
 // the ones after keep what they held.
 void LoadSettings(Registry& registry, SaverSettings& settings);
 
+// What LoadSettings gives when nothing is stored: the settings of a fresh installation, for a
+// display that has no registry.
+SaverSettings DefaultSettings();
+
 // Writes every field to the settings key, creating it when missing. A failed write does not stop the
 // ones after it; the result is true only when every write succeeded.
 bool SaveSettings(Registry& registry, const SaverSettings& settings);

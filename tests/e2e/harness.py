@@ -33,11 +33,36 @@ def product_path(arch):
     return BUILD / ("win32" if arch == "32" else "win64") / "kelvor.scr"
 
 
-def _free_display_number(start=90):
+def free_display_number(start=90):
     for number in range(start, start + 100):
         if not Path(f"/tmp/.X{number}-lock").exists() and not Path(f"/tmp/.X11-unix/X{number}").exists():
             return number
     raise RuntimeError("no free X display number")
+
+
+def start_xvfb(*options, first_number=90):
+    """Starts a private Xvfb screen of SCREEN_WIDTH x SCREEN_HEIGHT at 24 bits with the given extra
+    options; returns its display name and its process once it takes connections."""
+    number = free_display_number(first_number)
+    display = f":{number}"
+    xvfb = subprocess.Popen(
+        ["Xvfb", display, "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", *options, "-nolisten", "tcp"],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.time() + 20
+    while not Path(f"/tmp/.X11-unix/X{number}").exists():
+        if time.time() > deadline or xvfb.poll() is not None:
+            xvfb.kill()
+            raise RuntimeError("Xvfb did not start")
+        time.sleep(0.05)
+    return display, xvfb
+
+
+def stop_xvfb(xvfb):
+    xvfb.terminate()
+    try:
+        xvfb.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        xvfb.kill()
 
 
 # The session of this run, set by the runner before the tests start.
@@ -84,26 +109,22 @@ class WineSession:
         self._xvfb = None
         self._processes = []
         self._windows_version = None
+        self._keeper = None
 
     # ----- life cycle -------------------------------------------------------------------------
 
     def start(self):
-        number = _free_display_number()
-        self.display = f":{number}"
-        self._xvfb = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.time() + 20
-        while not Path(f"/tmp/.X11-unix/X{number}").exists():
-            if time.time() > deadline or self._xvfb.poll() is not None:
-                raise RuntimeError("Xvfb did not start")
-            time.sleep(0.05)
+        self.display, self._xvfb = start_xvfb()
         if self.prefix.exists():
             shutil.rmtree(self.prefix)
         subprocess.run([self.loader(), "wineboot", "-i"], env=self.env(), check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=180)
-        # A persistent server keeps every later wine call quick.
-        subprocess.run(["wineserver", "-p"], env=self.env(), check=False, timeout=30)
+        # Wine ends its services a few seconds after its last program, and from then on every program
+        # waits seconds for them to start again (about 15 s for msiexec on a busy machine). A
+        # windowless program that lives as long as the session keeps every later wine call quick; a
+        # persistent wineserver does not.
+        self._keeper = subprocess.Popen([self.loader(), "cmd.exe"], env=self.env(), stdin=subprocess.PIPE,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Without a window manager Wine waits for one on every closing window; unmanaged windows
         # close at once.
         self.reg_add(r"HKCU\Software\Wine\X11 Driver", "Managed", "REG_SZ", "N")
@@ -114,15 +135,15 @@ class WineSession:
         for process in self._processes:
             process.kill()
         self._processes.clear()
+        if self._keeper is not None:
+            self._keeper.kill()
+            self._keeper.wait(timeout=10)
+            self._keeper = None
         if self.display is not None:
             subprocess.run(["wineserver", "-k"], env=self.env(), check=False, timeout=30,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if self._xvfb is not None:
-            self._xvfb.terminate()
-            try:
-                self._xvfb.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self._xvfb.kill()
+            stop_xvfb(self._xvfb)
             self._xvfb = None
 
     def env(self):
@@ -165,15 +186,26 @@ class WineSession:
     def reg_delete_key(self, key):
         self.wine("reg", "delete", key, "/f", check=False)
 
-    def reg_query(self, key, name):
-        """(type, text) of a value as `reg query` shows it, or None when it does not exist."""
-        result = self.wine("reg", "query", key, "/v", name, check=False)
+    def reg_delete_value(self, key, name):
+        self.wine("reg", "delete", key, "/v", name, "/f", check=False)
+
+    def reg_values(self, key, *arguments):
+        """{name: (type, text)} of the values `reg query` shows for a key; {} when there is none."""
+        result = self.wine("reg", "query", key, *arguments, check=False)
         if result.returncode != 0:
-            return None
+            return {}
+        values = {}
         for line in result.stdout.splitlines():
             match = re.match(r"\s+(.+?)\s+(REG_\w+)\s*(.*)$", line)
-            if match and match.group(1).lower() == name.lower():
-                return match.group(2), match.group(3).strip()
+            if match:
+                values[match.group(1)] = match.group(2), match.group(3).strip()
+        return values
+
+    def reg_query(self, key, name):
+        """(type, text) of a value as `reg query` shows it, or None when it does not exist."""
+        for shown, value in self.reg_values(key, "/v", name).items():
+            if shown.lower() == name.lower():
+                return value
         return None
 
     def reg_number(self, key, name):
@@ -298,6 +330,17 @@ class Screen:
         target = bytes(colour)
         count = sum(1 for i in range(0, len(self.rgb), 3) if self.rgb[i:i + 3] == target)
         return count / (self.width * self.height)
+
+
+def read_text(shot, box, crop, page_mode=7, margin=12):
+    """The text inside `box` (left, top, right, bottom) of the screenshot `shot`, read by OCR: one
+    line with page mode 7, a block of lines with 6. The cut-out is saved as `crop`."""
+    left, top = max(box[0] - margin, 0), max(box[1] - margin, 0)
+    width, height = box[2] - left + 1 + margin, box[3] - top + 1 + margin
+    subprocess.run(["convert", str(shot), "-crop", f"{width}x{height}+{left}+{top}", "+repage", str(crop)],
+                   check=True, timeout=30)
+    return subprocess.run(["tesseract", str(crop), "stdout", "--psm", str(page_mode)], capture_output=True, text=True,
+                          check=True, timeout=60).stdout.strip()
 
 
 def windows_path(path):

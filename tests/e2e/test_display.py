@@ -2,7 +2,6 @@
 
 import os
 import re
-import subprocess
 import time
 import unittest
 
@@ -48,14 +47,7 @@ class DisplayTest(unittest.TestCase):
         """The text on the screen, read by OCR as one line from the block of drawn pixels."""
         box = self.text_box()
         shot = self.wine.screenshot(self.wine.work_dir / f"{name}.png")
-        margin = 12
-        left, top = max(box[0] - margin, 0), max(box[1] - margin, 0)
-        width, height = box[2] - left + 1 + margin, box[3] - top + 1 + margin
-        crop = self.wine.work_dir / f"{name}-text.png"
-        subprocess.run(["convert", str(shot), "-crop", f"{width}x{height}+{left}+{top}", "+repage", str(crop)],
-                       check=True, timeout=30)
-        return subprocess.run(["tesseract", str(crop), "stdout", "--psm", "7"], capture_output=True, text=True,
-                              check=True, timeout=60).stdout.strip()
+        return harness.read_text(shot, box, self.wine.work_dir / f"{name}-text.png")
 
     def test_the_text_appears_near_the_centre_and_stays_there_when_stationary(self):
         self.start(MoveOption=4)

@@ -73,6 +73,12 @@ TEST_F(Settings, NoKeyGivesEveryDefaultAndWritesNothing) {
     }
 }
 
+TEST_F(Settings, DefaultsAreWhatAnEmptyRegistryLoadsIntoFreshSettings) {
+    SaverSettings loaded;
+    LoadSettings(registry, loaded);
+    EXPECT_EQ(DefaultSettings(), loaded);
+}
+
 TEST_F(Settings, SaveAndLoadRoundTripInOrder) {
     SaverSettings saved = Distinct();
     saved.FontSize = -1;

@@ -1,0 +1,44 @@
+#include "linux/linux_information_sources.h"
+
+#include <limits.h>
+#include <unistd.h>
+
+#include <array>
+
+#include "probes/computer_name.h"
+#include "probes/proc_meminfo.h"
+#include "probes/proc_net_dev.h"
+#include "probes/proc_stat.h"
+
+namespace kelvor::x11 {
+
+namespace {
+
+class HostName final : public ComputerNameSource {
+public:
+    bool QueryComputerName(std::string& name) override {
+        std::array<char, HOST_NAME_MAX + 1> buffer{};
+        if (gethostname(buffer.data(), buffer.size() - 1) != 0) return false;
+        name = buffer.data();
+        return true;
+    }
+};
+
+}  // namespace
+
+std::string LinuxInformationSources::MemoryUsageText() { return CommittedMemoryText(meminfo_, locale_); }
+
+std::unique_ptr<NetworkStatus> LinuxInformationSources::CreateNetworkMonitor() {
+    return std::make_unique<ProcNetDevActivity>(netDev_);
+}
+
+std::unique_ptr<ProcessorLoadSampler> LinuxInformationSources::CreateCpuSampler() {
+    return std::make_unique<ProcStatLoadMonitor>(stat_);
+}
+
+std::string LinuxInformationSources::ComputerName() {
+    HostName host;
+    return ReadComputerName(host);
+}
+
+}  // namespace kelvor::x11

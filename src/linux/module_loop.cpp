@@ -1,0 +1,71 @@
+#include "linux/module_loop.h"
+
+#include <poll.h>
+
+#include <chrono>
+
+#include "animation/timer_interval.h"
+
+namespace kelvor::x11 {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kTickInterval = std::chrono::milliseconds(kTimerIntervalMs);
+
+// Handles the events that have arrived; false once the window is gone.
+bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surface) {
+    while (XPending(display) > 0) {
+        XEvent event{};
+        XNextEvent(display, &event);
+        PixelRect exposed;
+        switch (window.Handle(event, exposed)) {
+        case TargetWindow::Change::Exposed:
+            surface.Invalidate(exposed);
+            break;
+        case TargetWindow::Change::Resized:
+            surface.Invalidate({0, 0, window.Size().width, window.Size().height});
+            break;
+        case TargetWindow::Change::Gone:
+            return false;
+        case TargetWindow::Change::Unrelated:
+            break;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
+               const volatile std::sig_atomic_t& stopRequested) {
+    // What start-up asked of the server goes out before the first wait.
+    XFlush(display);
+    Clock::time_point nextTick = Clock::now();
+    bool readable = true;
+    while (stopRequested == 0) {
+        // Xlib looks for new events on every call that may read; it is asked only when the
+        // connection has something to read or an earlier call (a flush reads too) queued events.
+        if ((readable || XQLength(display) > 0) && !HandleEvents(display, window, surface)) return;
+        const Clock::time_point now = Clock::now();
+        if (now >= nextTick) {
+            info.Tick();
+            nextTick += kTickInterval;
+            // Like a window timer, ticks missed while late are not made up for.
+            if (nextTick <= now) nextTick = now + kTickInterval;
+        }
+        surface.PaintMarked();
+        surface.SendPainted();
+        if (XQLength(display) > 0) {
+            readable = true;
+            continue;
+        }
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
+        pollfd connection{ConnectionNumber(display), POLLIN, 0};
+        // A signal cuts the wait short (EINTR); the flag is looked at again straight away.
+        readable = poll(&connection, 1, static_cast<int>(std::max<int64_t>(wait.count(), 0))) > 0 &&
+                   (connection.revents & (POLLIN | POLLHUP | POLLERR)) != 0;
+    }
+}
+
+}  // namespace kelvor::x11

@@ -1,0 +1,19 @@
+#pragma once
+// The module's run: a tick of the display every refresh interval, the window's events in between,
+// and whatever the tick or the events marked painted at once.
+
+#include "linux/x11.h"
+
+#include <csignal>
+
+#include "host/info_display.h"
+#include "linux/x_target_window.h"
+#include "linux/xft_block_surface.h"
+
+namespace kelvor::x11 {
+
+// Runs until `stopRequested` is set (by a signal) or the window goes away.
+void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
+               const volatile std::sig_atomic_t& stopRequested);
+
+}  // namespace kelvor::x11

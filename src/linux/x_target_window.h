@@ -1,0 +1,46 @@
+#pragma once
+// The window the module draws on: the root window, a window that another program made and named
+// (xscreensaver's, or its settings' preview), or one of its own. It keeps the window's size from
+// the events that tell of changes, so that nobody needs to ask the server on every tick.
+
+#include "linux/x11.h"
+
+#include "common/geometry.h"
+#include "host/module_options.h"
+#include "linux/x_handles.h"
+
+namespace kelvor::x11 {
+
+class TargetWindow {
+public:
+    // What an event meant for the window.
+    enum class Change { Unrelated, Exposed, Resized, Gone };
+
+    // Raises std::runtime_error when a given window does not exist.
+    TargetWindow(Display* display, const TargetChoice& choice);
+
+    Window Id() const { return window_; }
+    Visual* WindowVisual() const { return visual_; }
+    Colormap WindowColormap() const { return colormap_; }
+    int Depth() const { return depth_; }
+    PixelSize Size() const { return size_; }
+    int ScreenNumber() const { return screen_; }
+
+    // Reads one event; for Exposed, `exposed` holds the part to paint again.
+    Change Handle(const XEvent& event, PixelRect& exposed);
+
+private:
+    Window CreateOwnWindow();
+
+    Display* display_;
+    ScopedWindow own_;
+    Window window_ = 0;
+    Visual* visual_ = nullptr;
+    Colormap colormap_ = 0;
+    int depth_ = 0;
+    int screen_ = 0;
+    PixelSize size_;
+    Atom deleteWindow_ = 0;
+};
+
+}  // namespace kelvor::x11

@@ -1,0 +1,163 @@
+#include "linux/xft_block_surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "display/info_block.h"
+
+namespace kelvor::x11 {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+// Colours in use at once: the two backgrounds and the two labels' text.
+constexpr size_t kColoursKept = 4;
+
+}  // namespace
+
+XftBlockSurface::XftBlockSurface(Display* display, const TargetWindow& window, double dotsPerInchX, double dotsPerInchY)
+    : display_(display),
+      connection_(XGetXCBConnection(display)),
+      window_(window),
+      dotsPerInchY_(dotsPerInchY),
+      twipsPerPixelX_(kTwipsPerInch / dotsPerInchX),
+      twipsPerPixelY_(kTwipsPerInch / dotsPerInchY),
+      gc_(connection_, static_cast<xcb_drawable_t>(window.Id()), XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES,
+          std::array<uint32_t, 2>{0, 0}.data()) {
+    colours_.reserve(kColoursKept);
+    marked_ = {0, 0, window.Size().width, window.Size().height};
+}
+
+bool XftBlockSurface::UseFont(InfoLabel label, const FontDescription& font) {
+    const double pixels = std::max(1, FontPixelHeight(font.size, static_cast<int>(std::lround(dotsPerInchY_))));
+    XftFont* made = XftFontOpen(
+        display_, window_.ScreenNumber(), XFT_FAMILY, XftTypeString, font.name.c_str(), XFT_PIXEL_SIZE, XftTypeDouble,
+        pixels, XFT_WEIGHT, XftTypeInteger, font.bold ? XFT_WEIGHT_BOLD : XFT_WEIGHT_MEDIUM, XFT_SLANT, XftTypeInteger,
+        font.italic ? XFT_SLANT_ITALIC : XFT_SLANT_ROMAN, XFT_ANTIALIAS, XftTypeBool, True, nullptr);
+    if (made == nullptr) return false;
+    fonts_[Index(label)] = ScopedXftFont(display_, made);
+    underline_[Index(label)] = font.underline;
+    strikeout_[Index(label)] = font.strikethru;
+    return true;
+}
+
+int32_t XftBlockSurface::LineWidth(InfoLabel label, std::string_view line) {
+    const ScopedXftFont& font = fonts_[Index(label)];
+    if (!font || line.empty()) return 0;
+    XGlyphInfo extents{};
+    XftTextExtentsUtf8(display_, font.Get(), reinterpret_cast<const FcChar8*>(line.data()),
+                       static_cast<int>(line.size()), &extents);
+    return extents.xOff;
+}
+
+int32_t XftBlockSurface::LineHeight(InfoLabel label) {
+    const ScopedXftFont& font = fonts_[Index(label)];
+    return font ? font.Get()->ascent + font.Get()->descent : 0;
+}
+
+void XftBlockSurface::Invalidate(const PixelRect& rect) { marked_ = BoundingUnion(marked_, rect); }
+
+const XftColor* XftBlockSurface::Colour(int32_t rgb) {
+    const auto kept = std::find_if(colours_.begin(), colours_.end(),
+                                   [&](const ScopedXftColour& colour) { return colour.Rgb() == rgb; });
+    if (kept != colours_.end()) return kept->Get();
+    if (colours_.size() >= kColoursKept) colours_.clear();
+    colours_.emplace_back(display_, window_.WindowVisual(), window_.WindowColormap(), rgb);
+    return colours_.back().Get();
+}
+
+Pixmap XftBlockSurface::GrowingPixmap::OfAtLeast(Display* display, const TargetWindow& window, PixelSize size) {
+    if (size.width > size_.width || size.height > size_.height) {
+        size_ = {std::max(size.width, size_.width), std::max(size.height, size_.height)};
+        draw_.reset();
+        pixmap_ = ScopedPixmap(
+            display, XCreatePixmap(display, window.Id(), static_cast<unsigned>(size_.width),
+                                   static_cast<unsigned>(size_.height), static_cast<unsigned>(window.Depth())));
+    }
+    return pixmap_.Get();
+}
+
+XftDraw* XftBlockSurface::GrowingPixmap::Draw(Display* display, const TargetWindow& window) {
+    if (!draw_) draw_.reset(XftDrawCreate(display, pixmap_.Get(), window.WindowVisual(), window.WindowColormap()));
+    return draw_.get();
+}
+
+void XftBlockSurface::Fill(xcb_drawable_t drawable, int32_t rgb, const PixelRect& rect) {
+    const uint32_t pixel = static_cast<uint32_t>(Colour(rgb)->pixel);
+    if (pixel != gcForeground_) {
+        xcb_change_gc(connection_, gc_.Get(), XCB_GC_FOREGROUND, &pixel);
+        gcForeground_ = pixel;
+    }
+    const xcb_rectangle_t area{static_cast<int16_t>(rect.left), static_cast<int16_t>(rect.top),
+                               static_cast<uint16_t>(rect.Width()), static_cast<uint16_t>(rect.Height())};
+    xcb_poly_fill_rectangle(connection_, drawable, gc_.Get(), 1, &area);
+}
+
+void XftBlockSurface::Copy(xcb_drawable_t from, xcb_drawable_t to, PixelPoint source, const PixelRect& target) {
+    xcb_copy_area(connection_, from, to, gc_.Get(), static_cast<int16_t>(source.x), static_cast<int16_t>(source.y),
+                  static_cast<int16_t>(target.left), static_cast<int16_t>(target.top),
+                  static_cast<uint16_t>(target.Width()), static_cast<uint16_t>(target.Height()));
+}
+
+void XftBlockSurface::PaintMarked() {
+    const PixelSize size = window_.Size();
+    const PixelRect area = Intersection(marked_, {0, 0, size.width, size.height});
+    marked_ = {};
+    if (area.IsEmpty() || block_ == nullptr) return;
+
+    const InfoBlock& block = *block_;
+    const PixelRect panel = block.BlockPixels();
+    DrawImage(look_.Compare(block), panel);
+    // The marked area composed with its corner at the buffer's origin, then copied in one go.
+    const auto buffer =
+        static_cast<xcb_drawable_t>(buffer_.OfAtLeast(display_, window_, {area.Width(), area.Height()}));
+    Fill(buffer, block.BackColour(), {0, 0, area.Width(), area.Height()});
+    const PixelRect shown = Intersection(panel, area);
+    if (!shown.IsEmpty())
+        Copy(static_cast<xcb_drawable_t>(image_.Get()), buffer, {shown.left - panel.left, shown.top - panel.top},
+             {shown.left - area.left, shown.top - area.top, shown.right - area.left, shown.bottom - area.top});
+    Copy(buffer, static_cast<xcb_drawable_t>(window_.Id()), {0, 0}, area);
+    painted_ = true;
+}
+
+void XftBlockSurface::SendPainted() {
+    if (std::exchange(painted_, false)) xcb_flush(connection_);
+}
+
+void XftBlockSurface::DrawImage(BlockLook::Change change, const PixelRect& panel) {
+    if (change == BlockLook::Change::Nothing || panel.IsEmpty()) return;
+    const InfoBlock& block = *block_;
+    // Lines are drawn in the image's coordinates; what runs past the panel is never copied.
+    image_.OfAtLeast(display_, window_, {panel.Width(), panel.Height()});
+    XftDraw* draw = image_.Draw(display_, window_);
+    const bool whole = change == BlockLook::Change::Whole;
+    if (whole)
+        XftDrawRect(draw, Colour(block.BlockBackColour()), 0, 0, static_cast<unsigned>(panel.Width()),
+                    static_cast<unsigned>(panel.Height()));
+    block.ForEachLine([&](InfoLabel label, int32_t x, int32_t y, std::string_view line) {
+        if (!whole) {
+            if (label != InfoLabel::Network) return;
+            XftDrawRect(draw, Colour(block.BlockBackColour()), 0, y - panel.top, static_cast<unsigned>(panel.Width()),
+                        static_cast<unsigned>(LineHeight(label)));
+        }
+        DrawLine(draw, label, x - panel.left, y - panel.top, line);
+    });
+}
+
+void XftBlockSurface::DrawLine(XftDraw* draw, InfoLabel label, int32_t x, int32_t y, std::string_view line) {
+    const size_t index = Index(label);
+    if (!fonts_[index] || line.empty()) return;
+    XftFont* font = fonts_[index].Get();
+    const XftColor* colour = Colour(block_->Font(label).colour);
+    const int32_t baseline = y + font->ascent;
+    XftDrawStringUtf8(draw, colour, font, x, baseline, reinterpret_cast<const FcChar8*>(line.data()),
+                      static_cast<int>(line.size()));
+    if (!underline_[index] && !strikeout_[index]) return;
+    // Xft draws no decorations: the lines are drawn as thin bars, placed as most fonts place them.
+    const unsigned width = static_cast<unsigned>(LineWidth(label, line));
+    const unsigned thickness = static_cast<unsigned>(std::max(1, (font->ascent + font->descent) / 16));
+    if (underline_[index]) XftDrawRect(draw, colour, x, baseline + std::max(1, font->descent / 3), width, thickness);
+    if (strikeout_[index]) XftDrawRect(draw, colour, x, baseline - font->ascent / 3, width, thickness);
+}
+
+}  // namespace kelvor::x11

@@ -1,0 +1,100 @@
+#pragma once
+// The information block on an X window: fonts made by fontconfig and drawn anti-aliased by Xft at
+// the display's dots per inch. The block is drawn into an image of its own only when its look
+// changes (the text once a second, the network line five times a second at most); each paint
+// composes the marked part of the window off screen, from the background and that image, and
+// copies it to the window in one go, so that no fill ever shows before its text and a moving block
+// costs no text drawing at all. The composing fill and copies go through XCB, whose flush only
+// writes: Xlib's flush also reads the connection every time, which ten times a second costs more
+// than all the drawing.
+
+#include "linux/x11.h"
+
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "display/block_look.h"
+#include "display/block_surface.h"
+#include "linux/x_handles.h"
+#include "linux/x_target_window.h"
+
+namespace kelvor {
+class InfoBlock;
+}  // namespace kelvor
+
+namespace kelvor::x11 {
+
+class XftBlockSurface final : public BlockSurface {
+public:
+    // The window must outlive the surface. The whole window is marked for the first paint.
+    XftBlockSurface(Display* display, const TargetWindow& window, double dotsPerInchX, double dotsPerInchY);
+    XftBlockSurface(const XftBlockSurface&) = delete;
+    XftBlockSurface& operator=(const XftBlockSurface&) = delete;
+
+    // From here on paints show this block.
+    void Attach(const InfoBlock& block) { block_ = &block; }
+    // Paints whatever is marked.
+    void PaintMarked();
+    // Sends what was painted since the last call, if anything.
+    void SendPainted();
+
+    // BlockSurface
+    bool UseFont(InfoLabel label, const FontDescription& font) override;
+    int32_t LineWidth(InfoLabel label, std::string_view line) override;
+    int32_t LineHeight(InfoLabel label) override;
+    PixelSize AreaSize() const override { return window_.Size(); }
+    double TwipsPerPixelX() const override { return twipsPerPixelX_; }
+    double TwipsPerPixelY() const override { return twipsPerPixelY_; }
+    void Invalidate(const PixelRect& rect) override;
+    // The panel's image is redrawn from what changed in the block, so a moved panel is only marked.
+    void InvalidateMoved(const PixelRect& rect) override { Invalidate(rect); }
+    void PaintNow() override { PaintMarked(); }
+
+private:
+    // An off-screen pixmap for Xft to draw on. It only grows: the block and the marked part of
+    // the window are about the same size from paint to paint.
+    class GrowingPixmap {
+    public:
+        // The pixmap, made larger first when it is smaller than `size`.
+        Pixmap OfAtLeast(Display* display, const TargetWindow& window, PixelSize size);
+        Pixmap Get() const { return pixmap_.Get(); }
+        // Xft's drawing on it, made when first asked for.
+        XftDraw* Draw(Display* display, const TargetWindow& window);
+
+    private:
+        ScopedPixmap pixmap_;
+        ScopedXftDraw draw_;
+        PixelSize size_;
+    };
+
+    static size_t Index(InfoLabel label) { return label == InfoLabel::Info ? 0 : 1; }
+    const XftColor* Colour(int32_t rgb);
+    void Fill(xcb_drawable_t drawable, int32_t rgb, const PixelRect& rect);
+    void Copy(xcb_drawable_t from, xcb_drawable_t to, PixelPoint source, const PixelRect& target);
+    // Draws what changed of the block into its image.
+    void DrawImage(BlockLook::Change change, const PixelRect& panel);
+    void DrawLine(XftDraw* draw, InfoLabel label, int32_t x, int32_t y, std::string_view line);
+
+    Display* display_;
+    xcb_connection_t* connection_;
+    const TargetWindow& window_;
+    const InfoBlock* block_ = nullptr;
+    double dotsPerInchY_;
+    double twipsPerPixelX_;
+    double twipsPerPixelY_;
+    std::array<ScopedXftFont, 2> fonts_;
+    std::array<bool, 2> underline_{};
+    std::array<bool, 2> strikeout_{};
+    // Kept between paints: ten paints a second should not make and free them each time.
+    GrowingPixmap image_;
+    BlockLook look_;
+    GrowingPixmap buffer_;
+    ScopedXcbGc gc_;
+    uint32_t gcForeground_ = 0;  // what the context was made with
+    std::vector<ScopedXftColour> colours_;
+    PixelRect marked_;
+    bool painted_ = false;
+};
+
+}  // namespace kelvor::x11

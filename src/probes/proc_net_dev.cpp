@@ -1,0 +1,58 @@
+#include "probes/proc_net_dev.h"
+
+#include <optional>
+
+namespace kelvor {
+
+namespace {
+
+constexpr int kHeadingLines = 2;
+// The numbers of an interface line: bytes, packets, errs, drop, fifo, frame, compressed, multicast
+// received, then the same sent; the sent bytes are the ninth.
+constexpr int kSentBytesField = 8;
+
+std::optional<NetDevTotals> ReadInterfaceLine(std::string_view line, bool& loopback) {
+    const size_t colon = line.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    std::string_view name = line.substr(0, colon);
+    SkipBlanks(name);
+    loopback = name == "lo";
+    line.remove_prefix(colon + 1);
+    uint64_t fields[kSentBytesField + 1]{};
+    for (uint64_t& field : fields) {
+        if (!TakeNumber(line, field)) return std::nullopt;
+    }
+    if (fields[0] > INT64_MAX || fields[kSentBytesField] > INT64_MAX) return std::nullopt;
+    return NetDevTotals{static_cast<int64_t>(fields[0]), static_cast<int64_t>(fields[kSentBytesField])};
+}
+
+void AddWithoutOverflow(int64_t& total, int64_t addend) {
+    int64_t sum = 0;
+    if (!__builtin_add_overflow(total, addend, &sum)) total = sum;
+}
+
+}  // namespace
+
+NetDevTotals ReadNetDevTotals(std::string_view text) {
+    for (int heading = 0; heading < kHeadingLines; ++heading) TakeLine(text);
+    NetDevTotals totals;
+    while (!text.empty()) {
+        const std::string_view line = TakeLine(text);
+        if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
+        bool loopback = false;
+        const std::optional<NetDevTotals> counters = ReadInterfaceLine(line, loopback);
+        if (!counters) return {};
+        if (loopback) continue;
+        AddWithoutOverflow(totals.received, counters->received);
+        AddWithoutOverflow(totals.sent, counters->sent);
+    }
+    return totals;
+}
+
+std::string ProcNetDevActivity::Status() {
+    if (!netDev_.Read(text_)) return "??";
+    const NetDevTotals totals = ReadNetDevTotals(text_);
+    return marks_.Line(totals.received, totals.sent);
+}
+
+}  // namespace kelvor

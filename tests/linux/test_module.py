@@ -1,0 +1,168 @@
+"""The display module as xscreensaver and a user see it: where it draws, what it shows, how it moves,
+how it ends and how it refuses what it cannot do."""
+
+import signal
+import subprocess
+import time
+import unittest
+
+import xvfb_session
+from xvfb_session import BLACK, TOOLS, stop
+
+# The information lines, large and still, for the screenshots that are read by OCR.
+STILL_TEXT = ("-animation", "centre", "-font", "DejaVu Sans-20")
+
+
+def rgb(hex_text):
+    value = int(hex_text.lstrip("#"), 16)
+    return value >> 16, (value >> 8) & 0xFF, value & 0xFF
+
+
+class ModuleTest(unittest.TestCase):
+    def setUp(self):
+        self.x = xvfb_session.session()
+
+    def start(self, *arguments, env=None):
+        module = self.x.start_module(*arguments, env=env)
+        self.addCleanup(stop, module)
+        return module
+
+    def drawn_box(self, module, background=BLACK):
+        box = self.x.drawn_box(background=background)
+        if box is None:
+            stop(module)
+            self.fail(f"nothing was drawn; the module said: {module.stderr.read()}")
+        return box
+
+    def clear_root(self):
+        """Paints the root window black again: a module ended before leaves its block there."""
+        floor = self.x.start_program(TOOLS / "floor_window")
+        time.sleep(0.5)
+        stop(floor)
+
+    def test_root_shows_the_lines(self):
+        self.clear_root()
+        module = self.start("-root", *STILL_TEXT, "-lines", "uptime,since,memory,cpu,network")
+        box = self.drawn_box(module)
+        time.sleep(1.5)  # past the first processor reading
+        shot = self.x.screenshot(self.x.work_dir / "root.png")
+        text = xvfb_session.harness.read_text(shot, self.x.drawn_box(), self.x.work_dir / "root-text.png", 6)
+        # OCR may read a lone 0 as the letter O.
+        for pattern in (r"up for [\dO]+ days?, \d+:\d\d:\d\d", r"up since \d\d-\w{3}-\d\d \d+:\d\d:\d\d [ap]m",
+                        r"Memory usage: [\d,]+ K", r"CPU usage: (\d{2,3} ?%\s*)+", r"Network activity: rx: . +tx: ."):
+            self.assertRegex(text, pattern)
+        # Centred on the screen.
+        self.assertAlmostEqual((box[0] + box[2]) / 2, xvfb_session.SCREEN_WIDTH / 2, delta=40)
+        self.assertAlmostEqual((box[1] + box[3]) / 2, xvfb_session.SCREEN_HEIGHT / 2, delta=40)
+
+    def test_a_given_window_is_drawn_in_and_nothing_else(self):
+        left, top, width, height, grey = 200, 150, 400, 300, "808080"
+        background = "#204080"
+        for how in ("-window-id", "XSCREENSAVER_WINDOW"):
+            with self.subTest(how):
+                self.clear_root()
+                pane = self.x.start_program(TOOLS / "pane_window", str(left), str(top), str(width), str(height), grey,
+                                            "6")
+                self.addCleanup(stop, pane)
+                pane_id = pane.stdout.readline().strip()
+                self.assertTrue(pane_id.isdigit(), pane.stderr.read() if not pane_id else pane_id)
+                if how == "-window-id":
+                    module = self.start("-window-id", pane_id, "-bg", background, "-animation", "centre")
+                else:
+                    module = self.start("-root", "-bg", background, "-animation", "centre",
+                                        env=self.x.env(XSCREENSAVER_WINDOW=hex(int(pane_id))))
+                time.sleep(1.5)
+                screen = self.x.screen_pixels()
+                # Everything outside the pane is still the black root; the pane is painted over.
+                self.assertEqual(screen.bounding_box_not(BLACK), (left, top, left + width - 1, top + height - 1))
+                self.assertEqual(screen.pixel(left + 2, top + 2), rgb(background))
+                self.assertEqual(screen.share_of(rgb(grey)), 0)
+                drawn = [screen.pixel(x, y) for y in range(top, top + height) for x in range(left, left + width)]
+                self.assertGreater(sum(1 for pixel in drawn if pixel != rgb(background)), 200, "no text in the pane")
+                # The pane goes away: the module ends with it.
+                self.assertEqual(pane.wait(timeout=15), 0)
+                self.assertEqual(module.wait(timeout=3), 0)
+
+    def test_window_opens_a_window_of_its_own_and_draws_there(self):
+        self.clear_root()
+        module = self.start("-window", "-animation", "centre", "-bg", "#204080")
+        found = subprocess.run(["xdotool", "search", "--sync", "--name", "^Kelvor$"], env=self.x.env(),
+                               capture_output=True, text=True, timeout=20).stdout.split()
+        self.assertEqual(len(found), 1, module.stderr.read() if module.poll() is not None else found)
+        # Without a window manager it stays where it was made: the top-left corner.
+        box = self.drawn_box(module)
+        self.assertEqual(box, (0, 0, 799, 599))
+        time.sleep(1.5)
+        screen = self.x.screen_pixels()
+        inside = [screen.pixel(x, y) for y in range(0, 600, 2) for x in range(0, 800, 2)]
+        self.assertGreater(sum(1 for pixel in inside if pixel != rgb("#204080")), 100, "no text in the window")
+
+    def test_bounce_moves_the_block(self):
+        self.clear_root()
+        module = self.start("-root", "-animation", "bounce")
+        first = self.drawn_box(module)
+        time.sleep(2)
+        later = self.drawn_box(module)
+        self.assertNotEqual(later[:2], first[:2])
+        # Nothing is left behind: what is drawn is still one block of the same height.
+        self.assertAlmostEqual(later[3] - later[1], first[3] - first[1], delta=1)
+
+    def test_sigterm_and_sigint_end_it_within_a_second(self):
+        for number in (signal.SIGTERM, signal.SIGINT):
+            with self.subTest(signal.Signals(number).name):
+                module = self.start("-root", "-animation", "centre")
+                self.drawn_box(module)
+                sent = time.monotonic()
+                module.send_signal(number)
+                self.assertEqual(module.wait(timeout=5), 0)
+                self.assertLess(time.monotonic() - sent, 1.0)
+
+    def test_wrong_options_end_it_with_a_message(self):
+        for arguments, message in (
+                (["-spin"], "unknown option '-spin'"),
+                (["-root", "-animation", "spin"], "bad value 'spin' for option '-animation'"),
+                (["-randomness", "11"], "bad value '11' for option '-randomness'"),
+                (["-window-id", "xyz"], "bad value 'xyz' for option '-window-id'"),
+                (["-lines"], "option '-lines' needs a value"),
+                (["-root", "-bg", "no-such-colour"], "unknown colour 'no-such-colour'")):
+            with self.subTest(" ".join(arguments)):
+                code, errors = self.x.run_module(*arguments)
+                self.assertNotEqual(code, 0)
+                self.assertIn(f"kelvor: {message}", errors)
+                self.assertIn("usage: kelvor ", errors)
+        code, errors = self.x.run_module("-window-id", "0x7fffff0")
+        self.assertNotEqual(code, 0)
+        self.assertIn("kelvor: there is no window", errors)
+        code, errors = self.x.run_module("-root", "-display", ":9999")
+        self.assertNotEqual(code, 0)
+        self.assertIn("kelvor: cannot open display ':9999'", errors)
+
+    def test_a_command_line_as_the_settings_program_writes_it_runs(self):
+        # What xscreensaver's settings program wrote to ~/.xscreensaver for choices made in its
+        # dialog (the host tests hold every argument of the description against the options).
+        module = self.start("-root", "-animation", "centre", "-randomness", "10", "-clock", "24", "-font",
+                            "DejaVu Sans-12:bold", "-fg", "#ffffff", "-bg", "navy", "-lines", "text,cpu,network",
+                            "-text", "Rack 4")
+        self.drawn_box(module, background=rgb("#000080"))
+        time.sleep(0.5)
+        self.assertIsNone(module.poll(), module.stderr.read() if module.poll() is not None else "")
+
+    def test_text_is_sized_at_the_displays_dots_per_inch(self):
+        heights = {}
+        for dpi in (96, 192):
+            with self.subTest(dpi=dpi):
+                x = xvfb_session.XvfbSession(self.x.work_dir / f"dpi{dpi}", dpi=dpi).start()
+                self.addCleanup(x.close)
+                module = x.start_module("-root", *STILL_TEXT, "-lines", "cpu")
+                box = x.drawn_box()
+                self.assertIsNotNone(box, f"nothing drawn at {dpi} dpi")
+                heights[dpi] = box[3] - box[1] + 1
+                stop(module)
+                x.close()
+        # "CPU usage": 20 points are about 27 pixels at 96 dpi; the glyphs fill most of that.
+        self.assertAlmostEqual(heights[96], 22, delta=6)
+        self.assertAlmostEqual(heights[192] / heights[96], 2.0, delta=0.2)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,113 @@
+// The xscreensaver settings description (packaging/xscreensaver/kelvor.xml) against the module's
+// options: whatever the settings program can write is an option the module takes, and what the
+// program shows as defaults are the module's.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/module_options.h"
+#include "settings/saver_settings.h"
+#include "support/xml_document.h"
+
+namespace kelvor {
+namespace {
+
+// What a user might type into each text field.
+const std::map<std::string, std::string> kTyped{
+    {"font", "DejaVu Sans-12:bold"}, {"fg", "#ffffff"}, {"bg", "navy"}, {"lines", "cpu,network"}, {"text", "Rack 4"}};
+
+test::XmlElement ReadDescription() {
+    std::ifstream file(std::string(KELVOR_SOURCE_DIR) + "/packaging/xscreensaver/kelvor.xml", std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return test::ParseXml(text.str());
+}
+
+void ForEachElement(const test::XmlElement& element, const std::function<void(const test::XmlElement&)>& each) {
+    each(element);
+    for (const test::XmlElement& child : element.children) ForEachElement(child, each);
+}
+
+// The settings program writes an argument as words split at blanks; "%" stands for the value.
+std::vector<std::string> Words(std::string argument, const std::string& value = "") {
+    if (const size_t mark = argument.find('%'); mark != std::string::npos) argument.replace(mark, 1, value);
+    std::vector<std::string> words;
+    std::istringstream stream(argument);
+    for (std::string word; stream >> word;) words.push_back(word);
+    return words;
+}
+
+std::optional<ModuleOptions> Parse(const std::vector<std::string>& arguments) {
+    ModuleOptions options;
+    std::string error;
+    if (!ParseModuleOptions(arguments, options, error)) return std::nullopt;
+    return options;
+}
+
+TEST(SettingsDescription, EverythingItCanWriteIsAnOptionOfTheModule) {
+    const test::XmlElement description = ReadDescription();
+    ASSERT_EQ(description.name, "screensaver");
+    EXPECT_EQ(description.Attribute("name"), kModuleName);
+    ASSERT_NE(description.Child("command"), nullptr);
+    EXPECT_EQ(description.Child("command")->Attribute("arg"), "-root");
+
+    int written = 0;
+    ForEachElement(description, [&](const test::XmlElement& element) {
+        std::vector<std::vector<std::string>> arguments;
+        if (element.name == "number") {
+            for (const char* bound : {"low", "high", "default"})
+                arguments.push_back(Words(element.Attribute("arg"), element.Attribute(bound)));
+        } else if (element.name == "option" || element.name == "boolean") {
+            for (const char* set : {"arg-set", "arg-unset"})
+                if (element.HasAttribute(set)) arguments.push_back(Words(element.Attribute(set)));
+        } else if (element.name == "string") {
+            ASSERT_TRUE(kTyped.contains(element.Attribute("id"))) << element.Attribute("id");
+            // A typed value goes in whole, blanks and all.
+            arguments.push_back({Words(element.Attribute("arg"))[0], kTyped.at(element.Attribute("id"))});
+        }
+        for (const std::vector<std::string>& words : arguments) {
+            EXPECT_TRUE(Parse(words).has_value()) << words[0] << " " << (words.size() > 1 ? words[1] : "");
+            ++written;
+        }
+    });
+    EXPECT_GE(written, 12);
+}
+
+TEST(SettingsDescription, ItShowsTheModulesDefaults) {
+    const test::XmlElement description = ReadDescription();
+    std::map<std::string, const test::XmlElement*> byId;
+    ForEachElement(description, [&](const test::XmlElement& element) { byId[element.Attribute("id")] = &element; });
+
+    ASSERT_TRUE(byId.contains("randomness"));
+    EXPECT_EQ(std::stoi(byId["randomness"]->Attribute("default")), DefaultSettings().MoveEBRandom);
+
+    // The settings program writes nothing for the one choice of a menu without arg-set: the module's
+    // default.
+    for (const char* menu : {"animation", "clock"}) {
+        ASSERT_TRUE(byId.contains(menu)) << menu;
+        int withoutArgument = 0;
+        for (const test::XmlElement* option : byId[menu]->Children("option"))
+            withoutArgument += option->HasAttribute("arg-set") ? 0 : 1;
+        EXPECT_EQ(withoutArgument, 1) << menu;
+    }
+    const std::vector<const test::XmlElement*> animations = byId["animation"]->Children("option");
+    for (const test::XmlElement* option : animations) {
+        // Each choice is named for the word of -animation it writes.
+        const std::optional<ModuleOptions> chosen = Parse({"-animation", option->Attribute("id")});
+        ASSERT_TRUE(chosen.has_value()) << option->Attribute("id");
+        EXPECT_EQ(*chosen->moveOption == DefaultSettings().MoveOption, !option->HasAttribute("arg-set"))
+            << option->Attribute("id");
+    }
+    for (const test::XmlElement* option : byId["clock"]->Children("option")) {
+        if (!option->HasAttribute("arg-set")) continue;
+        EXPECT_NE(Parse(Words(option->Attribute("arg-set")))->timeFormat, DefaultSettings().TimeFormat);
+    }
+}
+
+}  // namespace
+}  // namespace kelvor
