@@ -33,7 +33,7 @@ import harness  # noqa: E402
 
 TICKS = os.sysconf("SC_CLK_TCK")
 # The screen of the figures in the performance notes.
-harness.SCREEN_WIDTH, harness.SCREEN_HEIGHT = 1280, 1024
+SCREEN = 1280, 1024
 
 ALL_LINES = 0xFF
 DEFAULT_LINES = 127
@@ -68,6 +68,11 @@ def status_kib(pid, name):
         if line.startswith(name + ":"):
             return int(line.split()[1])
     return 0
+
+
+def handles(pid):
+    """Open handles of a Wine process: its file descriptors."""
+    return len(os.listdir(f"/proc/{pid}/fd"))
 
 
 def session_pids(session):
@@ -274,7 +279,7 @@ def long_run(arguments):
         def sample():
             return {"minutes": (time.monotonic() - begin) / 60, "ticks": process_ticks(pid),
                     "resident": status_kib(pid, "VmRSS"), "peak": status_kib(pid, "VmHWM"),
-                    "handles": len(os.listdir(f"/proc/{pid}/fd")), "threads": status_kib(pid, "Threads")}
+                    "handles": handles(pid), "threads": status_kib(pid, "Threads")}
 
         time.sleep(max(0.0, 60 - (time.monotonic() - begin)))
         samples = [sample()]
@@ -303,6 +308,7 @@ def main():
     parser.add_argument("--build", help="the folder of kelvor.scr and floor_window.exe (default: this machine's "
                         "Wine architecture's build folder)")
     arguments = parser.parse_args()
+    harness.SCREEN_WIDTH, harness.SCREEN_HEIGHT = SCREEN
     if arguments.long:
         long_run(arguments)
     else:
