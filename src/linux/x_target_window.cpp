@@ -43,8 +43,8 @@ TargetWindow::TargetWindow(Display* display, const TargetChoice& choice) : displ
 Window TargetWindow::CreateOwnWindow() {
     const int screen = DefaultScreen(display_);
     XSetWindowAttributes attributes{};
-    // No background: every pixel is painted from the off-screen buffer, so the server need not
-    // clear anything first (which would flash).
+    // No background: every pixel is painted by the module (the panel from its image, the rest
+    // filled), so the server need not clear anything first (which would flash).
     attributes.background_pixmap = None;
     own_ = ScopedWindow(
         display_, XCreateWindow(display_, RootWindow(display_, screen), 0, 0, kOwnWindowWidth, kOwnWindowHeight, 0,

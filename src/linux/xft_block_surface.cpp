@@ -82,15 +82,21 @@ XftDraw* XftBlockSurface::GrowingPixmap::Draw(Display* display, const TargetWind
     return draw_.get();
 }
 
-void XftBlockSurface::Fill(xcb_drawable_t drawable, int32_t rgb, const PixelRect& rect) {
+void XftBlockSurface::Fill(int32_t rgb, const std::array<PixelRect, 4>& rects) {
     const uint32_t pixel = static_cast<uint32_t>(Colour(rgb)->pixel);
     if (pixel != gcForeground_) {
         xcb_change_gc(connection_, gc_.Get(), XCB_GC_FOREGROUND, &pixel);
         gcForeground_ = pixel;
     }
-    const xcb_rectangle_t area{static_cast<int16_t>(rect.left), static_cast<int16_t>(rect.top),
-                               static_cast<uint16_t>(rect.Width()), static_cast<uint16_t>(rect.Height())};
-    xcb_poly_fill_rectangle(connection_, drawable, gc_.Get(), 1, &area);
+    std::array<xcb_rectangle_t, 4> areas{};
+    uint32_t count = 0;
+    for (const PixelRect& rect : rects) {
+        if (rect.IsEmpty()) continue;
+        areas[count++] = {static_cast<int16_t>(rect.left), static_cast<int16_t>(rect.top),
+                          static_cast<uint16_t>(rect.Width()), static_cast<uint16_t>(rect.Height())};
+    }
+    if (count > 0)
+        xcb_poly_fill_rectangle(connection_, static_cast<xcb_drawable_t>(window_.Id()), gc_.Get(), count, areas.data());
 }
 
 void XftBlockSurface::Copy(xcb_drawable_t from, xcb_drawable_t to, PixelPoint source, const PixelRect& target) {
@@ -108,15 +114,16 @@ void XftBlockSurface::PaintMarked() {
     const InfoBlock& block = *block_;
     const PixelRect panel = block.BlockPixels();
     DrawImage(look_.Compare(block), panel);
-    // The marked area composed with its corner at the buffer's origin, then copied in one go.
-    const auto buffer =
-        static_cast<xcb_drawable_t>(buffer_.OfAtLeast(display_, window_, {area.Width(), area.Height()}));
-    Fill(buffer, block.BackColour(), {0, 0, area.Width(), area.Height()});
+    // Around the panel there is only the background, filled straight on the window; the panel
+    // comes whole from its image. No pixel is painted twice, so nothing flashes.
     const PixelRect shown = Intersection(panel, area);
-    if (!shown.IsEmpty())
-        Copy(static_cast<xcb_drawable_t>(image_.Get()), buffer, {shown.left - panel.left, shown.top - panel.top},
-             {shown.left - area.left, shown.top - area.top, shown.right - area.left, shown.bottom - area.top});
-    Copy(buffer, static_cast<xcb_drawable_t>(window_.Id()), {0, 0}, area);
+    if (shown.IsEmpty()) {
+        Fill(block.BackColour(), {area});
+    } else {
+        Fill(block.BackColour(), StripsAround(area, shown));
+        Copy(static_cast<xcb_drawable_t>(image_.Get()), static_cast<xcb_drawable_t>(window_.Id()),
+             {shown.left - panel.left, shown.top - panel.top}, shown);
+    }
     painted_ = true;
 }
 

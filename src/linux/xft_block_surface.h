@@ -2,11 +2,10 @@
 // The information block on an X window: fonts made by fontconfig and drawn anti-aliased by Xft at
 // the display's dots per inch. The block is drawn into an image of its own only when its look
 // changes (the text once a second, the network line five times a second at most); each paint
-// composes the marked part of the window off screen, from the background and that image, and
-// copies it to the window in one go, so that no fill ever shows before its text and a moving block
-// costs no text drawing at all. The composing fill and copies go through XCB, whose flush only
-// writes: Xlib's flush also reads the connection every time, which ten times a second costs more
-// than all the drawing.
+// fills the background around the panel and copies the panel from that image, so that no fill
+// ever shows before its text and a moving block costs no text drawing at all. The fill and the
+// copy go through XCB, whose flush only writes: Xlib's flush also reads the connection every time,
+// which ten times a second costs more than all the drawing.
 
 #include "linux/x11.h"
 
@@ -52,8 +51,8 @@ public:
     void PaintNow() override { PaintMarked(); }
 
 private:
-    // An off-screen pixmap for Xft to draw on. It only grows: the block and the marked part of
-    // the window are about the same size from paint to paint.
+    // An off-screen pixmap for Xft to draw on. It only grows: the block is about the same size
+    // from paint to paint.
     class GrowingPixmap {
     public:
         // The pixmap, made larger first when it is smaller than `size`.
@@ -70,7 +69,8 @@ private:
 
     static size_t Index(InfoLabel label) { return label == InfoLabel::Info ? 0 : 1; }
     const XftColor* Colour(int32_t rgb);
-    void Fill(xcb_drawable_t drawable, int32_t rgb, const PixelRect& rect);
+    // Fills the non-empty ones of `rects` on the window, in one request.
+    void Fill(int32_t rgb, const std::array<PixelRect, 4>& rects);
     void Copy(xcb_drawable_t from, xcb_drawable_t to, PixelPoint source, const PixelRect& target);
     // Draws what changed of the block into its image.
     void DrawImage(BlockLook::Change change, const PixelRect& panel);
@@ -89,7 +89,6 @@ private:
     // Kept between paints: ten paints a second should not make and free them each time.
     GrowingPixmap image_;
     BlockLook look_;
-    GrowingPixmap buffer_;
     ScopedXcbGc gc_;
     uint32_t gcForeground_ = 0;  // what the context was made with
     std::vector<ScopedXftColour> colours_;

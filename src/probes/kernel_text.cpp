@@ -10,8 +10,11 @@ std::string_view TakeLine(std::string_view& text) {
 }
 
 void SkipBlanks(std::string_view& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    text.remove_prefix(first == std::string_view::npos ? text.size() : first);
+    // A plain scan: find_first_not_of with a set of characters searches that set for every
+    // character, and the kernel's tables are mostly padding.
+    size_t first = 0;
+    while (first < text.size() && (text[first] == ' ' || text[first] == '\t')) ++first;
+    text.remove_prefix(first);
 }
 
 bool TakeNumber(std::string_view& text, uint64_t& number) {

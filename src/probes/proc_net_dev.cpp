@@ -37,8 +37,9 @@ NetDevTotals ReadNetDevTotals(std::string_view text) {
     for (int heading = 0; heading < kHeadingLines; ++heading) TakeLine(text);
     NetDevTotals totals;
     while (!text.empty()) {
-        const std::string_view line = TakeLine(text);
-        if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
+        std::string_view line = TakeLine(text);
+        SkipBlanks(line);
+        if (line.empty()) continue;
         bool loopback = false;
         const std::optional<NetDevTotals> counters = ReadInterfaceLine(line, loopback);
         if (!counters) return {};

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "animation/timer_interval.h"
+#include "common/geometry.h"
 #include "common/run_time_error.h"
 #include "host/main_form.h"
 #include "win32/colour.h"
@@ -243,12 +244,11 @@ void DisplayWindow::Paint(HDC target) {
         FillRect(target, &area, back);
         return;
     }
-    const RECT strips[] = {{area.left, area.top, area.right, inside.top},
-                           {area.left, inside.bottom, area.right, area.bottom},
-                           {area.left, inside.top, inside.left, inside.bottom},
-                           {inside.right, inside.top, area.right, inside.bottom}};
-    for (const RECT& strip : strips)
-        if (!IsRectEmpty(&strip)) FillRect(target, &strip, back);
+    for (const PixelRect& strip : StripsAround({area.left, area.top, area.right, area.bottom},
+                                               {inside.left, inside.top, inside.right, inside.bottom})) {
+        const RECT rect{strip.left, strip.top, strip.right, strip.bottom};
+        if (!strip.IsEmpty()) FillRect(target, &rect, back);
+    }
     PrepareImage(block, panel);
     BitBlt(target, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top, imageDc_.Get(),
            inside.left - panel.left, inside.top - panel.top, SRCCOPY);
