@@ -17,19 +17,40 @@ void SkipBlanks(std::string_view& text) {
     text.remove_prefix(first);
 }
 
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Up to this many digits a decimal number cannot overflow 64 bits.
+constexpr size_t kDigitsThatAlwaysFit = 19;
+
+}  // namespace
+
 bool TakeNumber(std::string_view& text, uint64_t& number) {
     std::string_view rest = text;
     SkipBlanks(rest);
     size_t digits = 0;
     uint64_t value = 0;
-    while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') {
-        if (__builtin_mul_overflow(value, 10u, &value) ||
-            __builtin_add_overflow(value, static_cast<uint64_t>(rest[digits] - '0'), &value))
+    for (; digits < rest.size() && IsDigit(rest[digits]); ++digits) {
+        const auto digit = static_cast<uint64_t>(rest[digits] - '0');
+        if (digits < kDigitsThatAlwaysFit) {
+            value = value * 10 + digit;
+        } else if (__builtin_mul_overflow(value, 10u, &value) || __builtin_add_overflow(value, digit, &value)) {
             return false;
-        ++digits;
+        }
     }
     if (digits == 0) return false;
     number = value;
+    text = rest.substr(digits);
+    return true;
+}
+
+bool SkipNumber(std::string_view& text) {
+    std::string_view rest = text;
+    SkipBlanks(rest);
+    size_t digits = 0;
+    while (digits < rest.size() && IsDigit(rest[digits])) ++digits;
+    if (digits == 0) return false;
     text = rest.substr(digits);
     return true;
 }

@@ -20,6 +20,9 @@ std::string_view TakeLine(std::string_view& text);
 // Skips blanks (spaces and tabs), then takes an unsigned decimal number off the front of `text`.
 // False, with `text` as it was, when no digit follows or the number does not fit in 64 bits.
 bool TakeNumber(std::string_view& text, uint64_t& number);
+// Skips blanks, then an unsigned decimal number of any length, without reading its value. False,
+// with `text` as it was, when no digit follows.
+bool SkipNumber(std::string_view& text);
 // Removes leading blanks.
 void SkipBlanks(std::string_view& text);
 

@@ -18,12 +18,15 @@ std::optional<NetDevTotals> ReadInterfaceLine(std::string_view line, bool& loopb
     SkipBlanks(name);
     loopback = name == "lo";
     line.remove_prefix(colon + 1);
-    uint64_t fields[kSentBytesField + 1]{};
-    for (uint64_t& field : fields) {
-        if (!TakeNumber(line, field)) return std::nullopt;
+    // Only the two byte counts are read; the numbers between them need only be there.
+    uint64_t received = 0;
+    uint64_t sent = 0;
+    if (!TakeNumber(line, received)) return std::nullopt;
+    for (int field = 1; field < kSentBytesField; ++field) {
+        if (!SkipNumber(line)) return std::nullopt;
     }
-    if (fields[0] > INT64_MAX || fields[kSentBytesField] > INT64_MAX) return std::nullopt;
-    return NetDevTotals{static_cast<int64_t>(fields[0]), static_cast<int64_t>(fields[kSentBytesField])};
+    if (!TakeNumber(line, sent) || received > INT64_MAX || sent > INT64_MAX) return std::nullopt;
+    return NetDevTotals{static_cast<int64_t>(received), static_cast<int64_t>(sent)};
 }
 
 void AddWithoutOverflow(int64_t& total, int64_t addend) {

@@ -2,6 +2,7 @@
 
 #include "fakes/fake_kernel_text.h"
 #include "fakes/fake_locale.h"
+#include "probes/kernel_text.h"
 #include "probes/proc_meminfo.h"
 #include "probes/proc_net_dev.h"
 #include "probes/proc_uptime.h"
@@ -17,6 +18,29 @@ constexpr char kNetDevHeading[] =
 std::string NetDevLine(const std::string& name, uint64_t received, uint64_t sent) {
     return "  " + name + ": " + std::to_string(received) + "    2241    0    0    0     0          0         0 " +
            std::to_string(sent) + "    2241    0    0    0     0       0          0\n";
+}
+
+TEST(KernelTextNumbers, TakenUpToTheLargest64BitValueAndSkippedAtAnyLength) {
+    std::string_view text = " \t18446744073709551615 9999999999999999999 12x";
+    uint64_t number = 0;
+    ASSERT_TRUE(TakeNumber(text, number));
+    EXPECT_EQ(number, UINT64_MAX);
+    ASSERT_TRUE(TakeNumber(text, number));
+    EXPECT_EQ(number, 9999999999999999999u);
+    ASSERT_TRUE(TakeNumber(text, number));
+    EXPECT_EQ(number, 12u);
+    EXPECT_EQ(text, "x");
+    EXPECT_FALSE(TakeNumber(text, number));
+    EXPECT_FALSE(SkipNumber(text));
+    EXPECT_EQ(text, "x");
+    // One more than fits, and one digit more: refused, the text left as it was.
+    for (const std::string_view tooLarge : {"18446744073709551616", "100000000000000000000"}) {
+        text = tooLarge;
+        EXPECT_FALSE(TakeNumber(text, number)) << tooLarge;
+        EXPECT_EQ(text, tooLarge);
+        EXPECT_TRUE(SkipNumber(text)) << tooLarge;
+        EXPECT_TRUE(text.empty());
+    }
 }
 
 TEST(ReadNetDevTotals, SumsEveryInterfaceButTheLoopback) {
