@@ -8,8 +8,10 @@ is the same for both; the span is measured after a 2-second start and repeated f
 For each: processor time (the scheduler's nanosecond count from /proc/PID/schedstat, user + system),
 peak memory (VmHWM), and the resident memory and open file descriptors after the first and before the
 last ten seconds, so that growth shows.
-Usage: scripts/measure_linux_cost.py [seconds [rounds [module options...]]]   (default 60, 3, the
-default settings)
+With --copies N, N of each run at once (each on its own display) and the ratio is that of the sums,
+which evens out how much one process happens to be charged in a round.
+Usage: scripts/measure_linux_cost.py [--copies N] [seconds [rounds [module options...]]]   (default
+1 copy, 60 s, 3 rounds, the default settings)
 """
 
 import sys
@@ -53,21 +55,31 @@ def measure_round(sessions, programs, seconds):
 
 
 def main():
-    seconds = int(sys.argv[1]) if len(sys.argv) > 1 else 60
-    rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 3
-    options = sys.argv[3:]
-    programs = {"kelvor -root": (xvfb_session.MODULE, ["-root", *options]),
-                "floor": (xvfb_session.TOOLS / "floor_window", [])}
+    arguments = sys.argv[1:]
+    copies = 1
+    if arguments[:1] == ["--copies"]:
+        copies = int(arguments[1])
+        arguments = arguments[2:]
+    seconds = int(arguments[0]) if len(arguments) > 0 else 60
+    rounds = int(arguments[1]) if len(arguments) > 1 else 3
+    options = arguments[2:]
+    programs = {}
+    for copy in range(1, copies + 1):
+        suffix = f" {copy}" if copies > 1 else ""
+        programs[f"kelvor -root{suffix}"] = (xvfb_session.MODULE, ["-root", *options])
+        programs[f"floor{suffix}"] = (xvfb_session.TOOLS / "floor_window", [])
     work = ROOT / "build" / "measure-linux"
-    sessions = [xvfb_session.XvfbSession(work / name.split()[0]).start() for name in programs]
+    sessions = [xvfb_session.XvfbSession(work / name.replace(" -root", "").replace(" ", "-")).start()
+                for name in programs]
     print(f"{rounds} rounds of {seconds} s at {xvfb_session.SCREEN_WIDTH} x {xvfb_session.SCREEN_HEIGHT}, "
-          f"options: -root {' '.join(options) or '(default settings)'}", flush=True)
+          f"{copies} of each at once, options: -root {' '.join(options) or '(default settings)'}", flush=True)
     ratios = []
     try:
         for round_number in range(1, rounds + 1):
             figures = measure_round(sessions, programs, seconds)
-            module, floor = figures["kelvor -root"], figures["floor"]
-            ratios.append(module["cpu"] / floor["cpu"])
+            module = sum(f["cpu"] for name, f in figures.items() if name.startswith("kelvor"))
+            floor = sum(f["cpu"] for name, f in figures.items() if name.startswith("floor"))
+            ratios.append(module / floor)
             print(f"round {round_number}: processor ratio {ratios[-1]:.2f}", flush=True)
             for name, f in figures.items():
                 print(f"  {name:13} processor {f['cpu']:.3f} s, peak memory {f['peak']} KiB, "
