@@ -11,12 +11,11 @@ constexpr int kHeadingLines = 2;
 // received, then the same sent; the sent bytes are the ninth.
 constexpr int kSentBytesField = 8;
 
+// `line` starts at the interface's name: its leading blanks are already skipped.
 std::optional<NetDevTotals> ReadInterfaceLine(std::string_view line, bool& loopback) {
     const size_t colon = line.find(':');
     if (colon == std::string_view::npos) return std::nullopt;
-    std::string_view name = line.substr(0, colon);
-    SkipBlanks(name);
-    loopback = name == "lo";
+    loopback = line.substr(0, colon) == "lo";
     line.remove_prefix(colon + 1);
     // Only the two byte counts are read; the numbers between them need only be there.
     uint64_t received = 0;
