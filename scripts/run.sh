@@ -2,7 +2,7 @@
 # Builds kelvor.scr and runs it under Wine: on $DISPLAY when there is one; otherwise on a private
 # Xvfb for a few seconds, saving a screenshot whose path is printed. Runs the 32-bit build where
 # this machine runs 32-bit programs, else the x64 build under 64-bit Wine (KELVOR_WINE_ARCH=32|64
-# forces either).
+# forces either; the 32-bit build then runs through emulation where the kernel cannot run it).
 # Usage: scripts/run.sh [switch ...]      (default: /s; e.g. /c, "/p <handle>", /a)
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +18,11 @@ scripts/setup.sh >"$log" 2>&1 || fail "installing the packages failed" "see $log
 arch=$(scripts/wine_arch.sh 2>>"$log") || fail "KELVOR_WINE_ARCH is not 32 or 64" "unset it or give one of the two"
 build=win$arch
 scripts/build.sh "$build" >>"$log" 2>&1 || fail "building build/$build/kelvor.scr failed" "see $log"
+if [ "$arch" = 32 ] && [ -z "${KELVOR_I386_EMULATED:-}" ]; then
+    how=$(scripts/emulate_i386.sh --how) || fail "32-bit programs cannot run here ($how)" "KELVOR_WINE_ARCH=64 runs the x64 build"
+    # Once more inside the emulated environment, where setting up and building find nothing to do.
+    [ "$how" = native ] || exec scripts/emulate_i386.sh "$0" "$@"
+fi
 
 [ $# -eq 0 ] && set -- /s
 if [ "$arch" = 32 ]; then loader=/usr/lib/wine/wine; else loader=/usr/lib/wine/wine64; fi
@@ -29,7 +34,7 @@ prepare_prefix() {
     [ -d "$WINEPREFIX" ] && return
     "$loader" wineboot -i >>"$log" 2>&1 || {
         rm -rf "$WINEPREFIX"
-        fail "Wine could not create its prefix $WINEPREFIX" "see $log; KELVOR_WINE_ARCH=64 runs the x64 build where 32-bit programs cannot run"
+        fail "Wine could not create its prefix $WINEPREFIX" "see $log"
     }
 }
 

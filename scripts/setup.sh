@@ -11,13 +11,33 @@ missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# qemu's user-mode emulator runs the 32-bit Wine stages where the kernel cannot run 32-bit programs
+# (scripts/emulate_i386.sh). Version 7.2 of bookworm treats MAP_FIXED_NOREPLACE as a hint and gives
+# Wine wrong trap numbers, so it comes from bookworm-backports, pinned so that nothing else does.
+qemu_version=1:10.0
+qemu_ready() {
+    dpkg --compare-versions "$(dpkg-query -W -f='${Version}' qemu-user 2>/dev/null)" ge "$qemu_version"
+}
 
-echo "setup: installing ${missing[*]}"
+[ ${#missing[@]} -eq 0 ] && qemu_ready && exit 0
+
 as_root=()
 [ "$(id -u)" -ne 0 ] && as_root=(sudo)
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${as_root[@]}" dpkg --add-architecture i386
 fi
+if ! qemu_ready; then
+    # The mirror this machine's own Debian sources use.
+    mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null \
+        | grep -oE '^(URIs: *|deb +)https?://[^ ]+/debian/?( |$)' | head -n 1 | sed -E 's/^(URIs: *|deb +)//; s/ *$//' || true)
+    echo "deb ${mirror:-http://deb.debian.org/debian} bookworm-backports main" \
+        | "${as_root[@]}" tee /etc/apt/sources.list.d/kelvor-bookworm-backports.list >/dev/null
+    printf '%s\n' "Package: *" "Pin: release n=bookworm-backports" "Pin-Priority: 1" "" \
+        "Package: qemu-user" "Pin: release n=bookworm-backports" "Pin-Priority: 600" \
+        | "${as_root[@]}" tee /etc/apt/preferences.d/kelvor-bookworm-backports >/dev/null
+fi
+echo "setup: installing ${missing[*]}${missing[*]:+ }$(qemu_ready || echo "qemu-user (>= $qemu_version)")"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+[ ${#missing[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+# Without its recommended qemu-user-binfmt, which would register the emulators for the whole machine.
+qemu_ready || DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends qemu-user >/dev/null

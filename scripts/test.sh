@@ -2,8 +2,9 @@
 # Builds everything and runs every test: host (plain and sanitized), fuzzing for a short budget,
 # the display module for xscreensaver on a private Xvfb, the Windows-built tests and the end-to-end
 # tests under Wine, the deployment packages among them. Ends with "N passed, N failed".
-# Where this machine cannot run 32-bit programs, the Wine stage runs the same tests with the x64
-# builds under 64-bit Wine; KELVOR_WINE_ARCH=32|64 forces either.
+# The Wine stages run twice: with the x64 builds under 64-bit Wine, then with the 32-bit builds under
+# 32-bit Wine (stages ending in "-x86"), which runs through emulation where this machine cannot run
+# 32-bit programs (scripts/emulate_i386.sh). KELVOR_WINE_ARCH=64 or 32 runs only one of them.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,19 +30,38 @@ PY
     fi
 }
 
+# A Wine stage cut by this limit fails; each test inside it has a shorter one of its own.
+wine_stage_seconds=2400
+
 scripts/setup.sh
+case ${KELVOR_WINE_ARCH:-} in
+    "") wine_arches=(64 32) ;;
+    32|64) wine_arches=("$KELVOR_WINE_ARCH") ;;
+    *) echo "test: KELVOR_WINE_ARCH must be 32 or 64, not '$KELVOR_WINE_ARCH'" >&2
+       echo "wine-arch 0 1" >> "$results"
+       wine_arches=() ;;
+esac
 wine_tests=()
-if ! arch=$(scripts/wine_arch.sh); then
-    echo "wine-arch 0 1" >> "$results"
-    arch=none
-elif [ "$arch" = 32 ]; then
-    wine_stage="the 32-bit builds under 32-bit Wine"
-    wine_tests=(win32-tests)
-else
-    wine_stage="the x64 builds under 64-bit Wine, since ${KELVOR_WINE_ARCH:+KELVOR_WINE_ARCH=64 asks for them}"
-    [ -n "${KELVOR_WINE_ARCH:-}" ] || wine_stage+="this machine cannot run 32-bit programs"
-    wine_tests=(win64-tests)
-fi
+for arch in "${wine_arches[@]}"; do wine_tests+=("win$arch-tests"); done
+
+run_wine_stages() {  # 32 | 64
+    local arch=$1 suffix="" how wrapper=()
+    if [ "$arch" = 64 ]; then
+        echo "== Windows tests and end-to-end tests under Wine, x64: the x64 builds under 64-bit Wine"
+    else
+        suffix=-x86
+        if ! how=$(scripts/emulate_i386.sh --how); then
+            echo "== Windows tests and end-to-end tests under Wine, x86: cannot run; $how"
+            echo "wine$suffix 0 1" >> "$results"
+            return
+        fi
+        echo "== Windows tests and end-to-end tests under Wine, x86: the 32-bit builds under 32-bit Wine, $how"
+        [ "$how" = native ] || wrapper=(scripts/emulate_i386.sh)
+    fi
+    timeout --kill-after=30 "$wine_stage_seconds" "${wrapper[@]}" python3 tests/e2e/run_wine_tests.py --arch "$arch" \
+        --win32-tests "build/win$arch-tests/win32_tests.exe" --work "build/wine-tests$suffix" --results "$results"
+    [ $? -ne 124 ] || { echo "the stage did not end within $wine_stage_seconds s"; echo "wine$suffix-time-limit 0 1" >> "$results"; }
+}
 
 if ! scripts/build.sh host asan linux win32 win64 "${wine_tests[@]}"; then
     echo "build 0 1" >> "$results"
@@ -63,9 +83,7 @@ else
     echo "== the display module for xscreensaver (build/linux/kelvor) on a private Xvfb"
     python3 tests/linux/run_linux_tests.py --work build/linux-tests --results "$results"
 
-    echo "== Windows tests and end-to-end tests under Wine: ${wine_stage:-no architecture chosen}"
-    [ "$arch" = none ] || python3 tests/e2e/run_wine_tests.py --arch "$arch" \
-        --win32-tests "build/win$arch-tests/win32_tests.exe" --work build/wine-tests --results "$results"
+    for arch in "${wine_arches[@]}"; do run_wine_stages "$arch"; done
 fi
 
 echo "== summary"

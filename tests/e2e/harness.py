@@ -1,8 +1,9 @@
 """Wine + Xvfb harness for the tests that run kelvor.scr and the Windows-built tests.
 
 One WineSession per test run: a private Xvfb display and a fresh Wine prefix of the product's
-architecture (32-bit, or x64 under 64-bit Wine where this machine cannot run 32-bit programs), shared
-by the tests of that run. Every process a test starts is tracked and ended when the session closes.
+architecture (32-bit, or x64 under 64-bit Wine), shared by the tests of that run. Where this machine
+cannot run 32-bit programs, a 32-bit run is started inside scripts/emulate_i386.sh, and the session
+works the same there. Every process a test starts is tracked and ended when the session closes.
 """
 
 import os
@@ -231,9 +232,10 @@ class WineSession:
     def start_saver(self, *arguments):
         return self.start_program(self.product, *arguments)
 
-    def start_program(self, program, *arguments, cwd=None):
+    def start_program(self, program, *arguments, cwd=None, output=subprocess.DEVNULL):
+        """Starts a program under Wine; its output and messages go to `output` (a file or DEVNULL)."""
         popen = subprocess.Popen([self.loader(), str(program), *arguments], env=self.env(), cwd=cwd,
-                                 stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                                 stdout=output, stderr=subprocess.STDOUT,
                                  start_new_session=True)
         process = SaverProcess(popen, " ".join(arguments))
         self._processes.append(process)
