@@ -2,7 +2,7 @@
 # Runs a command so that the 32-bit x86 Linux programs it starts (Wine's 32-bit loader and every
 # Windows program Wine starts through it) execute even where this machine's kernel cannot run them.
 #
-#   scripts/emulate_i386.sh --how        prints "native", "emulated by qemu-i386 X.Y.Z", or why
+#   scripts/emulate_i386.sh --how        prints "native", "emulated by qemu-i386 X.Y.Z, since ...", or why
 #                                        neither works (then exits 1)
 #   scripts/emulate_i386.sh COMMAND...   runs COMMAND: directly where the kernel runs 32-bit
 #                                        programs, else in the emulated environment below
@@ -41,7 +41,9 @@ case ${1:-} in
             echo "unavailable: the emulated environment does not start: $how"
             exit 1
         fi
-        echo "emulated by qemu-i386 $version"
+        reason="this machine cannot run 32-bit programs"
+        [ -z "${KELVOR_EMULATE_I386:-}" ] || reason="KELVOR_EMULATE_I386 asks for it"
+        echo "emulated by qemu-i386 $version, since $reason"
         exit 0 ;;
     --inside)
         # In the private namespace: a binfmt_misc of its own, then the command.

@@ -34,13 +34,14 @@ PY
 wine_stage_seconds=2400
 
 scripts/setup.sh
-case ${KELVOR_WINE_ARCH:-} in
-    "") wine_arches=(64 32) ;;
-    32|64) wine_arches=("$KELVOR_WINE_ARCH") ;;
-    *) echo "test: KELVOR_WINE_ARCH must be 32 or 64, not '$KELVOR_WINE_ARCH'" >&2
-       echo "wine-arch 0 1" >> "$results"
-       wine_arches=() ;;
-esac
+if [ -z "${KELVOR_WINE_ARCH:-}" ]; then
+    wine_arches=(64 32)
+elif arch=$(scripts/wine_arch.sh); then
+    wine_arches=("$arch")
+else
+    echo "wine-arch 0 1" >> "$results"
+    wine_arches=()
+fi
 wine_tests=()
 for arch in "${wine_arches[@]}"; do wine_tests+=("win$arch-tests"); done
 
@@ -56,7 +57,7 @@ run_wine_stages() {  # 32 | 64
             return
         fi
         echo "== Windows tests and end-to-end tests under Wine, x86: the 32-bit builds under 32-bit Wine, $how"
-        [ "$how" = native ] || wrapper=(scripts/emulate_i386.sh)
+        wrapper=(scripts/emulate_i386.sh)
     fi
     timeout --kill-after=30 "$wine_stage_seconds" "${wrapper[@]}" python3 tests/e2e/run_wine_tests.py --arch "$arch" \
         --win32-tests "build/win$arch-tests/win32_tests.exe" --work "build/wine-tests$suffix" --results "$results"

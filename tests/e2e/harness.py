@@ -133,9 +133,7 @@ class WineSession:
         return self
 
     def close(self):
-        for process in self._processes:
-            process.kill()
-        self._processes.clear()
+        self.end_programs()
         if self._keeper is not None:
             self._keeper.kill()
             self._keeper.wait(timeout=10)
@@ -228,6 +226,12 @@ class WineSession:
         self.reg_delete_key(SETTINGS_KEY)
 
     # ----- programs ---------------------------------------------------------------------------
+
+    def end_programs(self):
+        """Ends every program the tests started that still runs."""
+        for process in self._processes:
+            process.kill()
+        self._processes.clear()
 
     def start_saver(self, *arguments):
         return self.start_program(self.product, *arguments)

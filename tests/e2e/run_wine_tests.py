@@ -70,10 +70,14 @@ class TestTimeLimit(Exception):
 
 
 class TimedResult(unittest.TextTestResult):
-    """Interrupts a test that runs longer than E2E_TEST_SECONDS: it then fails with its name."""
+    """Interrupts a test that runs longer than E2E_TEST_SECONDS: it then fails with its name, and the
+    programs it left running are ended so that they cannot disturb the next tests."""
 
     def startTest(self, test):
+        self.cut = False
+
         def interrupt(_signal, _frame):
+            self.cut = True
             raise TestTimeLimit(f"{test.id()} did not end within {E2E_TEST_SECONDS} s")
 
         signal.signal(signal.SIGALRM, interrupt)
@@ -82,6 +86,8 @@ class TimedResult(unittest.TextTestResult):
 
     def stopTest(self, test):
         signal.alarm(0)
+        if self.cut:
+            harness.session().end_programs()
         super().stopTest(test)
 
 
@@ -136,9 +142,9 @@ def main():
         results.append(("wine-session" + suffix, 0, 1))
     finally:
         session.close()
-    with open(args.results, "a") as out:
-        for stage, passed, failed in results:
-            out.write(f"{stage} {passed} {failed}\n")
+        with open(args.results, "a") as out:
+            for stage, passed, failed in results:
+                out.write(f"{stage} {passed} {failed}\n")
     return 1 if any(failed for _, _, failed in results) else 0
 
 
