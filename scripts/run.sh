@@ -61,6 +61,13 @@ prepare_prefix
 
 "$loader" "build/$build/kelvor.scr" "$@" >>"$log" 2>&1 &
 saver=$!
+# The seconds count from its first window: Wine may take a while to start, under emulation half a
+# minute on a busy machine.
+for _ in $(seq 600); do
+    kill -0 "$saver" 2>/dev/null || break
+    [ -n "$(xdotool search --onlyvisible --name . 2>/dev/null)" ] && break
+    sleep 0.1
+done
 sleep "$seconds"
 kill -0 "$saver" 2>/dev/null || { wait "$saver"; status=$?; [ $status -eq 0 ] || fail "kelvor.scr ended early with status $status" "see $log"; }
 mkdir -p build/screenshots
