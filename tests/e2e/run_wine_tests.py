@@ -45,10 +45,9 @@ def run_gtest_binary(session, binary, work_dir, stage, *arguments):
         process = session.start_program(Path(binary).resolve(), f"--gtest_output=json:{report.name}", *arguments,
                                         cwd=work_dir, output=output_file)
     exit_code = process.wait_exit(timeout=GTEST_SECONDS)
-    if exit_code is None:
-        process.kill()
     output = log.read_text(errors="replace")
     if exit_code is None:
+        process.kill()
         print(output)
         print(f"{stage}: {unfinished_gtest(output) or 'the program'} did not end within {GTEST_SECONDS} s")
         return 0, 1
