@@ -18,4 +18,14 @@ struct MonitorLayout {
     bool operator==(const MonitorLayout&) const = default;
 };
 
+// The monitors given in desktop coordinates, made relative to an area whose top-left corner lies
+// at `origin` on the desktop.
+inline MonitorLayout LayoutInArea(const std::vector<PixelRect>& monitors, size_t primary, PixelPoint origin) {
+    MonitorLayout layout{{}, primary};
+    layout.monitors.reserve(monitors.size());
+    for (const PixelRect& m : monitors)
+        layout.monitors.push_back({m.left - origin.x, m.top - origin.y, m.right - origin.x, m.bottom - origin.y});
+    return layout;
+}
+
 }  // namespace kelvor
