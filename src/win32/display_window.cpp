@@ -93,6 +93,9 @@ LRESULT DisplayWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kRefreshTimer && form_ != nullptr) form_->Tick();
         return 0;
+    case WM_DISPLAYCHANGE:
+        if (form_ != nullptr) form_->DisplayChanged();
+        return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         if (form_ != nullptr) form_->KeyDown();
