@@ -45,7 +45,7 @@ void Movers::CentreText() {
     // centred again and again without any mouse move from overflowing it.
     IgnoreMoves(2, std::numeric_limits<int16_t>::max());
     shown_.Update(surface_);
-    if (const std::optional<TwipRect>& monitor = shown_.CentringMonitor()) {
+    if (const std::optional<TwipBounds>& monitor = shown_.CentringMonitor()) {
         const double x = Int(monitor->left + (monitor->right - monitor->left - surface_.PanelWidth()) / 2);
         const double y = Int(monitor->top + (monitor->bottom - monitor->top - surface_.PanelHeight()) / 2);
         surface_.Move(ToSingle(x), ToSingle(y));

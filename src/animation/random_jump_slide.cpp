@@ -27,7 +27,7 @@ void Movers::MoveRandomJump(bool firstTickDone) {
         return;
     }
     IgnoreMoves(1, kIgnoredMovesCap);
-    const TwipRect& box = shown_.Box();
+    const TwipBounds& box = shown_.Box();
     TwipPoint to;
     for (int32_t draw = 0;; ++draw) {
         const double roomAcross = box.right - box.left - surface_.PanelWidth();
@@ -73,7 +73,7 @@ void Movers::MoveRandomSlide(bool firstTickDone) {
 void Movers::PickSlideTarget() {
     if (shown_.HasDeadArea()) BringOntoMonitor();
     const TwipPoint from = Position();
-    const TwipRect& box = shown_.Box();
+    const TwipBounds& box = shown_.Box();
     for (int32_t draw = 0;; ++draw) {
         state_.SlideTargetX =
             RoundToInt32(box.left + Int((box.right - box.left - surface_.PanelWidth()) * random_.Next()));

@@ -10,7 +10,7 @@ namespace kelvor {
 namespace {
 
 // Whether a block of that size fits on the monitor.
-bool Fits(const TwipRect& monitor, double width, double height) {
+bool Fits(const TwipBounds& monitor, double width, double height) {
     return width <= monitor.right - monitor.left && height <= monitor.bottom - monitor.top;
 }
 
@@ -81,9 +81,9 @@ void ShownArea::ConvertMonitors() {
     for (size_t i = 0; i < layout_.monitors.size(); ++i) {
         const PixelRect& m = layout_.monitors[i];
         // Converted as the area's own size is, so a monitor that is the whole area matches it exactly.
-        const TwipRect twips{ToSingle(m.left * twipsPerPixelX_), ToSingle(m.top * twipsPerPixelY_),
+        const TwipBounds twips{ToSingle(m.left * twipsPerPixelX_), ToSingle(m.top * twipsPerPixelY_),
                              ToSingle(m.right * twipsPerPixelX_), ToSingle(m.bottom * twipsPerPixelY_)};
-        const TwipRect clipped{std::max(twips.left, area_.left), std::max(twips.top, area_.top),
+        const TwipBounds clipped{std::max(twips.left, area_.left), std::max(twips.top, area_.top),
                                std::min(twips.right, area_.right), std::min(twips.bottom, area_.bottom)};
         if (clipped.right <= clipped.left || clipped.bottom <= clipped.top) continue;
         if (i == layout_.primary) primary_ = monitors_.size();
@@ -111,7 +111,7 @@ void ShownArea::FindDeadParts() {
     // The area cut along every usable monitor's edges: each cell is wholly covered or wholly dead.
     std::vector<double> xs{area_.left, area_.right};
     std::vector<double> ys{area_.top, area_.bottom};
-    for (const TwipRect& m : usable_) {
+    for (const TwipBounds& m : usable_) {
         xs.insert(xs.end(), {m.left, m.right});
         ys.insert(ys.end(), {m.top, m.bottom});
     }
@@ -120,13 +120,13 @@ void ShownArea::FindDeadParts() {
         edges->erase(std::unique(edges->begin(), edges->end()), edges->end());
     }
     const auto covered = [&](double x0, double y0, double x1, double y1) {
-        return std::any_of(usable_.begin(), usable_.end(), [&](const TwipRect& m) {
+        return std::any_of(usable_.begin(), usable_.end(), [&](const TwipBounds& m) {
             return m.left <= x0 && x1 <= m.right && m.top <= y0 && y1 <= m.bottom;
         });
     };
-    const auto addDead = [&](const TwipRect& part) {
+    const auto addDead = [&](const TwipBounds& part) {
         // Joined to the part above when it continues it exactly, to keep the list short.
-        for (TwipRect& above : dead_) {
+        for (TwipBounds& above : dead_) {
             if (above.left == part.left && above.right == part.right && above.bottom == part.top) {
                 above.bottom = part.bottom;
                 return;
@@ -150,7 +150,7 @@ void ShownArea::FindDeadParts() {
     box_ = area_;
     if (dead_.empty()) return;
     box_ = usable_.front();
-    for (const TwipRect& m : usable_) {
+    for (const TwipBounds& m : usable_) {
         box_ = {std::min(box_.left, m.left), std::min(box_.top, m.top), std::max(box_.right, m.right),
                 std::max(box_.bottom, m.bottom)};
     }
@@ -160,13 +160,13 @@ bool ShownArea::Shows(TwipPoint at) const {
     if (!WithinAxis(at.x, area_.left, area_.right, blockWidth_) ||
         !WithinAxis(at.y, area_.top, area_.bottom, blockHeight_))
         return false;
-    return std::none_of(dead_.begin(), dead_.end(), [&](const TwipRect& d) {
+    return std::none_of(dead_.begin(), dead_.end(), [&](const TwipBounds& d) {
         return at.x < d.right && at.x + blockWidth_ > d.left && at.y < d.bottom && at.y + blockHeight_ > d.top;
     });
 }
 
 bool ShownArea::OnOneMonitor(TwipPoint at) const {
-    return std::any_of(usable_.begin(), usable_.end(), [&](const TwipRect& m) {
+    return std::any_of(usable_.begin(), usable_.end(), [&](const TwipBounds& m) {
         return m.left <= at.x && at.x + blockWidth_ <= m.right && m.top <= at.y && at.y + blockHeight_ <= m.bottom;
     });
 }
@@ -174,7 +174,7 @@ bool ShownArea::OnOneMonitor(TwipPoint at) const {
 bool ShownArea::RunIsShown(TwipPoint from, TwipPoint to) const {
     // The corners at which the block overlaps a dead part form that part grown by the block's size
     // up and left; the run must not pass through any of them.
-    return std::none_of(dead_.begin(), dead_.end(), [&](const TwipRect& d) {
+    return std::none_of(dead_.begin(), dead_.end(), [&](const TwipBounds& d) {
         double low = 0.0;
         double high = 1.0;
         return ClipRun(from.x, to.x - from.x, d.left - blockWidth_, d.right, low, high) &&
@@ -185,7 +185,7 @@ bool ShownArea::RunIsShown(TwipPoint from, TwipPoint to) const {
 TwipPoint ShownArea::Nearest(TwipPoint at) const {
     TwipPoint best = at;
     double bestDistance = std::numeric_limits<double>::infinity();
-    for (const TwipRect& m : usable_) {
+    for (const TwipBounds& m : usable_) {
         const TwipPoint corner{ClampCorner(at.x, m.left, m.right, blockWidth_),
                                ClampCorner(at.y, m.top, m.bottom, blockHeight_)};
         const double distance = (corner.x - at.x) * (corner.x - at.x) + (corner.y - at.y) * (corner.y - at.y);

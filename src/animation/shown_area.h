@@ -14,7 +14,7 @@
 
 namespace kelvor {
 
-struct TwipRect {
+struct TwipBounds {
     double left = 0.0;
     double top = 0.0;
     double right = 0.0;
@@ -36,10 +36,10 @@ public:
     bool HasDeadArea() const { return !dead_.empty(); }
     // Where positions are drawn from: the usable monitors' bounding rectangle (the area when
     // nothing is dead).
-    const TwipRect& Box() const { return box_; }
+    const TwipBounds& Box() const { return box_; }
     // The monitor the centring aims at: the primary when the block fits on it, else the first
     // monitor it fits on; none without monitors or when the block is larger than every one.
-    const std::optional<TwipRect>& CentringMonitor() const { return centring_; }
+    const std::optional<TwipBounds>& CentringMonitor() const { return centring_; }
 
     // The block with its top-left corner there lies within the area (overhanging both edges where
     // it is larger) and overlaps no dead part.
@@ -64,13 +64,13 @@ private:
     float blockHeight_ = 0.0f;
     std::vector<bool> fits_;
 
-    TwipRect area_;
-    std::vector<TwipRect> monitors_;  // clipped to the area; empty ones dropped
+    TwipBounds area_;
+    std::vector<TwipBounds> monitors_;  // clipped to the area; empty ones dropped
     size_t primary_ = 0;              // in monitors_; past its end when the primary was dropped
-    std::vector<TwipRect> usable_;    // the area itself when no monitor is usable
-    std::vector<TwipRect> dead_;
-    TwipRect box_;
-    std::optional<TwipRect> centring_;
+    std::vector<TwipBounds> usable_;    // the area itself when no monitor is usable
+    std::vector<TwipBounds> dead_;
+    TwipBounds box_;
+    std::optional<TwipBounds> centring_;
 };
 
 }  // namespace kelvor

@@ -20,6 +20,7 @@
 #include "linux/module_loop.h"
 #include "linux/x_colour_names.h"
 #include "linux/x_handles.h"
+#include "linux/x_monitors.h"
 #include "linux/x_target_window.h"
 #include "linux/xft_block_surface.h"
 
@@ -84,7 +85,9 @@ int Run(const kelvor::ModuleOptions& options, const kelvor::TargetChoice& choice
     surface.Attach(info.Block());
     info.SetComputerName(sources.ComputerName());
     info.Start();
-    x11::RunModule(display.get(), window, surface, info, stopRequested);
+    const x11::XMonitors monitors(display.get(), window.Id(), choice.target == ModuleTarget::Root);
+    info.Block().SetMonitors(monitors.Read());
+    x11::RunModule(display.get(), window, surface, info, monitors, stopRequested);
     return EXIT_SUCCESS;
 }
 

@@ -14,10 +14,12 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kTickInterval = std::chrono::milliseconds(kTimerIntervalMs);
 
 // Handles the events that have arrived; false once the window is gone.
-bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surface) {
+bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
+                  const XMonitors& monitors) {
     while (XPending(display) > 0) {
         XEvent event{};
         XNextEvent(display, &event);
+        if (monitors.Changed(event)) info.Block().SetMonitors(monitors.Read());
         PixelRect exposed;
         switch (window.Handle(event, exposed)) {
         case TargetWindow::Change::Exposed:
@@ -38,7 +40,7 @@ bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surfa
 }  // namespace
 
 void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
-               const volatile std::sig_atomic_t& stopRequested) {
+               const XMonitors& monitors, const volatile std::sig_atomic_t& stopRequested) {
     // What start-up asked of the server goes out before the first wait.
     XFlush(display);
     Clock::time_point nextTick = Clock::now();
@@ -46,7 +48,7 @@ void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface,
     while (stopRequested == 0) {
         // Xlib looks for new events on every call that may read; it is asked only when the
         // connection has something to read or an earlier call (a flush reads too) queued events.
-        if ((readable || XQLength(display) > 0) && !HandleEvents(display, window, surface)) return;
+        if ((readable || XQLength(display) > 0) && !HandleEvents(display, window, surface, info, monitors)) return;
         const Clock::time_point now = Clock::now();
         if (now >= nextTick) {
             info.Tick();
