@@ -83,7 +83,7 @@ class TwoMonitorServer:
         self.display = f":{number}"
         self._server = subprocess.Popen(
             ["Xorg", self.display, "-config", str(config), "-logfile", str(self.work_dir / "xorg-dummy.log"),
-             "-noreset", "-nolisten", "tcp", "-novtswitch", "-sharevts"],
+             "-noreset", "-nolisten", "tcp", "-novtswitch", "-sharevts", "-br"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.time() + 20
         while not Path(f"/tmp/.X11-unix/X{number}").exists():
