@@ -73,6 +73,10 @@ public:
     void SetDesktopOrigin(int32_t left, int32_t top);
     // The monitors that show the area (pixels relative to it); the movers keep the panel on them.
     void SetMonitors(MonitorLayout monitors) { monitors_ = std::move(monitors); }
+    // A line of blank-separated items broken onto continuation lines where it is wider than the
+    // primary monitor (the area when no monitors are known); `keep` leading characters stay with
+    // the first item.
+    std::string WrapToPrimaryWidth(InfoLabel label, std::string_view line, size_t keep);
 
     // What the platform paints: the panel in pixels, and each line of the visible labels with its
     // top-left corner in pixels.
