@@ -7,7 +7,7 @@ import unittest
 
 import harness
 import two_monitors
-from two_monitors import BLACK, SECONDARY_LEFT, UNEVEN
+from two_monitors import SECONDARY_LEFT, UNEVEN
 
 FULL_SCREEN_TITLE = "^KelvorSS$"
 RANDOM_JUMPING, BOUNCE_OFF_SIDES, STATIONARY_IN_CENTRE = 0, 2, 4
@@ -56,14 +56,8 @@ class MonitorsTest(unittest.TestCase):
             time.sleep(0.2)
         return self.wine.window_geometry(window)
 
-    def block_box(self, timeout=10):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            box = self.server.screen_pixels().bounding_box_not(BLACK)
-            if box is not None:
-                return box
-            time.sleep(0.2)
-        return None
+    def block_box(self, timeout=10, within=None):
+        return two_monitors.wait_for_block(self.server, timeout, within)
 
     def test_covers_both_monitors_and_centres_on_the_primary(self):
         for version, layout in (("win7", UNEVEN), ("win7", SECONDARY_LEFT), ("win98", SECONDARY_LEFT)):
@@ -72,43 +66,23 @@ class MonitorsTest(unittest.TestCase):
                 self.wine.set_windows_version(version)
                 window = self.start_saver(STATIONARY_IN_CENTRE)
                 self.assertEqual(self.wait_for_geometry(window, (0, 0, 1824, 768)), (0, 0, 1824, 768))
-                box = self.block_box()
-                self.assertIsNotNone(box, "no text appeared")
-                self.assertTrue(two_monitors.box_within(box, layout.primary), f"text at {box}")
-                primary = layout.primary
-                # The text's box sits inside the block, whose centre is the primary's.
-                self.assertAlmostEqual((box[0] + box[2]) / 2, (primary[0] + primary[2]) / 2, delta=40)
-                self.assertAlmostEqual((box[1] + box[3]) / 2, (primary[1] + primary[3]) / 2, delta=30)
+                two_monitors.check_centred_on_primary(self, self.block_box(), layout)
                 self.doCleanups()
 
     def test_bouncing_and_jumping_never_show_text_where_no_monitor_shows(self):
-        dead = two_monitors.dead_area(UNEVEN)
         for option in (BOUNCE_OFF_SIDES, RANDOM_JUMPING):
             with self.subTest(move_option=option):
                 self.start_saver(option)
                 self.assertIsNotNone(self.block_box(), "no text appeared")
-                boxes = set()
-                deadline = time.time() + SAMPLE_SECONDS
-                while time.time() < deadline:
-                    screen = self.server.screen_pixels()
-                    self.assertIsNone(two_monitors.crop(screen, dead).bounding_box_not(BLACK),
-                                      "text where no monitor shows")
-                    boxes.add(screen.bounding_box_not(BLACK))
-                self.assertGreater(len(boxes), 1, "the block did not move")
+                two_monitors.check_dead_area(self, self.server, SAMPLE_SECONDS)
                 self.doCleanups()
 
     def test_follows_a_monitor_switched_off_and_on(self):
         window = self.start_saver(RANDOM_JUMPING)
         secondary = UNEVEN.secondary
         # Wait for a jump onto the secondary monitor.
-        deadline = time.time() + 25
-        box = None
-        while time.time() < deadline:
-            box = self.server.screen_pixels().bounding_box_not(BLACK)
-            if box is not None and two_monitors.box_within(box, secondary):
-                break
-            time.sleep(0.3)
-        self.assertTrue(box is not None and two_monitors.box_within(box, secondary), "never on the secondary")
+        box = self.block_box(timeout=25, within=secondary)
+        self.assertIsNotNone(box, "never on the secondary")
         self.server.switch_secondary_off()
         try:
             self.assertEqual(self.wait_for_geometry(window, (0, 0, 800, 600)), (0, 0, 800, 600))

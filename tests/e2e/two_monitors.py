@@ -138,8 +138,43 @@ def box_within(box, rect):
     return rect[0] <= box[0] and rect[1] <= box[1] and box[2] < rect[2] and box[3] < rect[3]
 
 
+def check_centred_on_primary(test, box, layout):
+    """The box of the text lies on the primary monitor, around its centre (the text's box sits
+    inside the block, whose centre is the primary's), or `test` fails."""
+    primary = layout.primary
+    test.assertIsNotNone(box, "no text appeared")
+    test.assertTrue(box_within(box, primary), f"text at {box}")
+    test.assertLessEqual(abs((box[0] + box[2]) / 2 - (primary[0] + primary[2]) / 2), 40, f"text at {box}")
+    test.assertLessEqual(abs((box[1] + box[3]) / 2 - (primary[1] + primary[3]) / 2), 30, f"text at {box}")
+
+
 def crop(screen, rect):
     """The part of a screen inside a rectangle, as a Screen of its own."""
     left, top, right, bottom = rect
     rows = [screen.rgb[(y * screen.width + left) * 3:(y * screen.width + right) * 3] for y in range(top, bottom)]
     return harness.Screen(right - left, bottom - top, b"".join(rows))
+
+
+def wait_for_block(server, timeout=10, within=None):
+    """The box of what is not black on the server's screen once something is drawn (inside the
+    rectangle `within`, when given); None if nothing is in time."""
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        box = server.screen_pixels().bounding_box_not(BLACK)
+        if box is not None and (within is None or box_within(box, within)):
+            return box
+        time.sleep(0.2)
+    return None
+
+
+def check_dead_area(test, server, seconds):
+    """Screens of the server's layout for `seconds`: a moving block that never shows text where no
+    monitor shows, or a failure of `test`."""
+    dead = dead_area(server.layout)
+    seen = set()
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        screen = server.screen_pixels()
+        seen.add(screen.bounding_box_not(BLACK))
+        test.assertIsNone(crop(screen, dead).bounding_box_not(BLACK), "text where no monitor shows")
+    test.assertGreater(len(seen), 1, "the block did not move")
