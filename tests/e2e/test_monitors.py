@@ -39,8 +39,8 @@ class MonitorsTest(unittest.TestCase):
         self.wine.set_windows_version("win7")
         self.wine.clear_settings()
 
-    def start_saver(self, move_option):
-        self.wine.set_settings(MoveOption=move_option)
+    def start_saver(self, move_option, **settings):
+        self.wine.set_settings(MoveOption=move_option, **settings)
         saver = self.wine.start_saver("/s")
         self.addCleanup(saver.kill)
         window = self.wine.wait_for_window(FULL_SCREEN_TITLE)
@@ -72,7 +72,8 @@ class MonitorsTest(unittest.TestCase):
     def test_bouncing_and_jumping_never_show_text_where_no_monitor_shows(self):
         for option in (BOUNCE_OFF_SIDES, RANDOM_JUMPING):
             with self.subTest(move_option=option):
-                self.start_saver(option)
+                # A large block: a bounce reaches the part below the primary within seconds.
+                self.start_saver(option, FontSize=24)
                 self.assertIsNotNone(self.block_box(), "no text appeared")
                 two_monitors.check_dead_area(self, self.server, SAMPLE_SECONDS)
                 self.doCleanups()

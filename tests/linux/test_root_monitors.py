@@ -47,7 +47,8 @@ class MonitorsTest(unittest.TestCase):
     def test_bouncing_and_jumping_never_show_text_where_no_monitor_shows(self):
         for animation in ("bounce", "jump"):
             with self.subTest(animation=animation):
-                self.start_module("-animation", animation)
+                # A large block: a bounce reaches the part below the primary within seconds.
+                self.start_module("-animation", animation, "-font", "DejaVu Sans-24", "-lines", "all")
                 time.sleep(0.5)
                 self.assertIsNotNone(self.block_box(), "no text appeared")
                 two_monitors.check_dead_area(self, self.server, SAMPLE_SECONDS)
