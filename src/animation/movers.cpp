@@ -51,8 +51,9 @@ void Movers::CentreText() {
         surface_.Move(ToSingle(x), ToSingle(y));
         return;
     }
-    // Without monitors to aim at: half the desktop's offset moves the centre from the window's centre to half of the
-    // desktop's right and bottom edges, which is the primary monitor's centre in common layouts.
+    // Without a monitor to aim at: half the desktop's offset moves the centre from the window's
+    // centre to half of the desktop's right and bottom edges, which is the primary monitor's centre
+    // in common layouts.
     const double x = Int((static_cast<double>(surface_.AreaWidth()) - surface_.PanelWidth()) / 2) -
                      surface_.TwipsPerPixelX() * surface_.DesktopLeft() / 2;
     const double y = Int((static_cast<double>(surface_.AreaHeight()) - surface_.PanelHeight()) / 2) -

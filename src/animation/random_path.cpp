@@ -50,7 +50,9 @@ void Movers::MoveRandomPath(bool firstTickDone) {
 }
 
 void Movers::HoldPathOnMonitors(int32_t fromX, int32_t fromY) {
-    const auto shows = [this](int32_t x, int32_t y) { return shown_.Shows({static_cast<double>(x), static_cast<double>(y)}); };
+    const auto shows = [this](int32_t x, int32_t y) {
+        return shown_.Shows({static_cast<double>(x), static_cast<double>(y)});
+    };
     if (shows(state_.PathX, state_.PathY)) return;
     // Slide along the edge that stops it; the next edge test turns the path away.
     if (shows(state_.PathX, fromY)) {
@@ -74,11 +76,12 @@ void Movers::ReaimPathAtEdges() {
     const float rightBand = ToSingle(ToSingle(static_cast<double>(surface_.AreaWidth()) - surface_.PanelWidth()) - kEdgeBand);
     const float bottomBand =
         ToSingle(ToSingle(static_cast<double>(surface_.AreaHeight()) - surface_.PanelHeight()) - kEdgeBand);
-    // In a corner the later test wins: bottom over right, left over top.
-    if (left >= rightBand || nearDead(kEdgeBand, 0.0)) state_.PathHeading = RandomHeading(random_, 157.5);  // leftwards
-    if (top >= bottomBand || nearDead(0.0, kEdgeBand)) state_.PathHeading = RandomHeading(random_, -112.5);  // upwards
-    if (top <= kEdgeBand || nearDead(0.0, -kEdgeBand)) state_.PathHeading = RandomHeading(random_, 67.5);  // downwards
-    if (left <= kEdgeBand || nearDead(-kEdgeBand, 0.0)) state_.PathHeading = RandomHeading(random_, -22.5);  // rightwards
+    // Leftwards off the right edge, upwards off the bottom, downwards off the top, rightwards off the
+    // left edge. In a corner the later test wins: bottom over right, left over top.
+    if (left >= rightBand || nearDead(kEdgeBand, 0.0)) state_.PathHeading = RandomHeading(random_, 157.5);
+    if (top >= bottomBand || nearDead(0.0, kEdgeBand)) state_.PathHeading = RandomHeading(random_, -112.5);
+    if (top <= kEdgeBand || nearDead(0.0, -kEdgeBand)) state_.PathHeading = RandomHeading(random_, 67.5);
+    if (left <= kEdgeBand || nearDead(-kEdgeBand, 0.0)) state_.PathHeading = RandomHeading(random_, -22.5);
 }
 
 }  // namespace kelvor
