@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <tuple>
+#include <utility>
 
 #include "animation/movers.h"
 #include "display/info_block.h"
@@ -83,7 +85,8 @@ std::optional<FontOption> ParseFont(std::string_view text) {
         font.size = static_cast<int16_t>(*size);
         name = name.substr(0, dash);
     }
-    if (name.empty() || name.size() > InfoBlock::kMaxFontNameLength) return std::nullopt;
+    // A name that still ends in a dash had a sign before its size ("Sans--5") or a dash without one.
+    if (name.empty() || name.ends_with('-') || name.size() > InfoBlock::kMaxFontNameLength) return std::nullopt;
     font.family = std::string(name);
     while (colon != std::string_view::npos && !styles.empty()) {
         const size_t end = styles.find(':');
@@ -98,6 +101,39 @@ std::optional<FontOption> ParseFont(std::string_view text) {
         *flag = true;
     }
     return font;
+}
+
+// -geometry: WIDTHxHEIGHT, +X+Y or both, as X's geometry strings; sizes above 0.
+std::optional<GeometryOption> ParseGeometry(std::string_view text) {
+    GeometryOption geometry;
+    const auto number = [&](size_t maxDigits) -> std::optional<int32_t> {
+        const size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
+        if (digits == 0 || digits > maxDigits) return std::nullopt;
+        const std::optional<int64_t> value = ParseInteger(text.substr(0, digits));
+        text.remove_prefix(digits);
+        return static_cast<int32_t>(*value);
+    };
+    constexpr size_t kMaxDigits = 5;
+    if (!text.empty() && text[0] != '+' && text[0] != '-') {
+        geometry.width = number(kMaxDigits);
+        if (!geometry.width || *geometry.width == 0 || text.empty() || (text[0] != 'x' && text[0] != 'X'))
+            return std::nullopt;
+        text.remove_prefix(1);
+        geometry.height = number(kMaxDigits);
+        if (!geometry.height || *geometry.height == 0) return std::nullopt;
+    }
+    if (!text.empty()) {
+        for (auto [offset, fromEnd] : {std::pair{&geometry.x, &geometry.fromRight},
+                                       std::pair{&geometry.y, &geometry.fromBottom}}) {
+            if (text.empty() || (text[0] != '+' && text[0] != '-')) return std::nullopt;
+            *fromEnd = text[0] == '-';
+            text.remove_prefix(1);
+            *offset = number(kMaxDigits);
+            if (!*offset) return std::nullopt;
+        }
+    }
+    if (!text.empty() || (!geometry.width && !geometry.x)) return std::nullopt;
+    return geometry;
 }
 
 // Reads one option's value into `options`; false when the value is out of form or range.
@@ -115,6 +151,18 @@ bool Store(std::optional<T> value, std::optional<T>& into) {
     return true;
 }
 
+std::optional<std::string> NonEmpty(std::string_view value) {
+    return value.empty() ? std::nullopt : std::optional(std::string(value));
+}
+
+// A whole number within [low, high].
+template <typename T>
+std::optional<T> InRange(std::string_view value, int64_t low, int64_t high) {
+    const std::optional<int64_t> number = ParseInteger(value);
+    if (!number || *number < low || *number > high) return std::nullopt;
+    return static_cast<T>(*number);
+}
+
 const std::array kValueOptions{
     ValueOption{"display",
                 [](std::string_view v, ModuleOptions& o) {
@@ -123,14 +171,8 @@ const std::array kValueOptions{
                 }},
     ValueOption{"window-id", [](std::string_view v, ModuleOptions& o) { return Store(ParseWindowId(v), o.windowId); }},
     ValueOption{"font", [](std::string_view v, ModuleOptions& o) { return Store(ParseFont(v), o.font); }},
-    ValueOption{"fg",
-                [](std::string_view v, ModuleOptions& o) {
-                    return Store(v.empty() ? std::nullopt : std::optional(std::string(v)), o.foreground);
-                }},
-    ValueOption{"bg",
-                [](std::string_view v, ModuleOptions& o) {
-                    return Store(v.empty() ? std::nullopt : std::optional(std::string(v)), o.background);
-                }},
+    ValueOption{"fg", [](std::string_view v, ModuleOptions& o) { return Store(NonEmpty(v), o.foreground); }},
+    ValueOption{"bg", [](std::string_view v, ModuleOptions& o) { return Store(NonEmpty(v), o.background); }},
     ValueOption{"animation",
                 [](std::string_view v, ModuleOptions& o) {
                     const std::optional<int32_t> animation = WordValue(kAnimations, v);
@@ -139,9 +181,7 @@ const std::array kValueOptions{
                 }},
     ValueOption{"randomness",
                 [](std::string_view v, ModuleOptions& o) {
-                    const std::optional<int64_t> r = ParseInteger(v);
-                    const bool valid = r && *r >= 0 && *r <= kMaxRandomness;
-                    return Store(valid ? std::optional(static_cast<int16_t>(*r)) : std::nullopt, o.randomness);
+                    return Store(InRange<int16_t>(v, 0, kMaxRandomness), o.randomness);
                 }},
     ValueOption{"lines", [](std::string_view v, ModuleOptions& o) { return Store(ParseLines(v), o.lines); }},
     ValueOption{"text",
@@ -156,6 +196,39 @@ const std::array kValueOptions{
                                                                       : std::nullopt;
                     return Store(format, o.timeFormat);
                 }},
+    ValueOption{"delay",
+                [](std::string_view v, ModuleOptions& o) {
+                    const auto delay = InRange<int32_t>(v, kMinTickMicroseconds, kMaxTickMicroseconds);
+                    if (delay) o.tickMicroseconds = *delay;
+                    return delay.has_value();
+                }},
+    ValueOption{"visual",
+                [](std::string_view v, ModuleOptions& o) {
+                    o.visual = std::string(v);
+                    return !v.empty();
+                }},
+    ValueOption{"geometry", [](std::string_view v, ModuleOptions& o) { return Store(ParseGeometry(v), o.geometry); }},
+};
+
+// Options without a value; -mono and -noinstall, which every display module takes, change nothing
+// here (the module always draws in colour, in the window's own colormap unless -install).
+struct Flag {
+    std::string_view name;
+    bool ModuleOptions::*set;
+    bool value;
+};
+
+const std::array kFlags{
+    Flag{"root", &ModuleOptions::root, true},
+    Flag{"window", &ModuleOptions::window, true},
+    Flag{"help", &ModuleOptions::help, true},
+    Flag{"fps", &ModuleOptions::fps, true},
+    Flag{"no-fps", &ModuleOptions::fps, false},
+    Flag{"install", &ModuleOptions::installColormap, true},
+    Flag{"noinstall", &ModuleOptions::installColormap, false},
+    Flag{"sync", &ModuleOptions::synchronous, true},
+    Flag{"synchronous", &ModuleOptions::synchronous, true},
+    Flag{"mono", nullptr, false},
 };
 
 }  // namespace
@@ -172,67 +245,67 @@ std::optional<uint32_t> ParseWindowId(std::string_view text) {
     return id;
 }
 
-bool ParseModuleOptions(std::span<const std::string> arguments, ModuleOptions& options, std::string& error) {
+void ParseModuleOptions(std::span<const std::string> arguments, ModuleOptions& options,
+                        std::vector<std::string>& warnings) {
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         std::string_view name = argument;
         if (!name.starts_with('-')) {
-            error = "unexpected argument '" + argument + "'";
-            return false;
+            warnings.push_back("unexpected argument '" + argument + "', ignored");
+            continue;
         }
         name.remove_prefix(name.starts_with("--") ? 2 : 1);
-        if (name == "root" || name == "window" || name == "help") {
-            (name == "root" ? options.root : name == "window" ? options.window : options.help) = true;
+        const auto flag = std::find_if(kFlags.begin(), kFlags.end(), [&](const Flag& f) { return f.name == name; });
+        if (flag != kFlags.end()) {
+            if (flag->set != nullptr) options.*(flag->set) = flag->value;
             continue;
         }
         const auto option = std::find_if(kValueOptions.begin(), kValueOptions.end(),
                                          [&](const ValueOption& o) { return o.name == name; });
+        const bool valueFollows = i + 1 < arguments.size() && !arguments[i + 1].starts_with('-');
         if (option == kValueOptions.end()) {
-            error = "unknown option '" + argument + "'";
-            return false;
+            // A word after an unknown option is taken for its value, so that it is not reported twice.
+            warnings.push_back("unknown option '" + argument + "'" +
+                               (valueFollows ? " and its value '" + arguments[++i] + "'" : std::string()) +
+                               ", ignored");
+            continue;
         }
         if (i + 1 == arguments.size()) {
-            error = "option '" + argument + "' needs a value";
-            return false;
+            warnings.push_back("option '" + argument + "' needs a value, ignored");
+            continue;
         }
         const std::string& value = arguments[++i];
-        if (!option->read(value, options)) {
-            error = "bad value '" + value + "' for option '" + argument + "'";
-            return false;
-        }
+        if (!option->read(value, options))
+            warnings.push_back("bad value '" + value + "' for option '" + argument + "', using its default");
     }
-    return true;
 }
 
 std::string ModuleUsage() {
     return std::string("usage: ") + kModuleName +
-           " [-root | -window | -window-id ID] [-display NAME]"
-           " [-font FAMILY[-SIZE][:bold][:italic][:underline][:strikeout]] [-fg COLOUR] [-bg COLOUR]"
-           " [-animation jump|slide|bounce|path|centre] [-randomness 0..10]"
-           " [-lines all|none|text,name,time,uptime,since,memory,cpu,network] [-text TEXT] [-clock 12|24]";
+           " [-root | -window | -window-id ID] [-display NAME]\n"
+           "    [-font FAMILY[-SIZE][:bold][:italic][:underline][:strikeout]]\n"
+           "    [-fg COLOUR] [-bg COLOUR] [-animation jump|slide|bounce|path|centre]\n"
+           "    [-randomness 0..10] [-clock 12|24] [-text TEXT]\n"
+           "    [-lines all|none|text,name,time,uptime,since,memory,cpu,network]\n"
+           "    [-fps] [-delay MICROSECONDS] [-geometry WxH+X+Y] [-visual VISUAL]\n"
+           "    [-install] [-sync] [-help]";
 }
 
-bool ChooseTarget(const ModuleOptions& options, const char* environmentWindow, TargetChoice& choice,
-                  std::string& error) {
-    if (options.windowId) {
-        choice = {ModuleTarget::GivenWindow, *options.windowId};
-    } else if (options.window) {
-        choice = {ModuleTarget::OwnWindow, 0};
-    } else if (environmentWindow != nullptr) {
-        const std::optional<uint32_t> id = ParseWindowId(environmentWindow);
-        if (!id) {
-            error = std::string("XSCREENSAVER_WINDOW holds no window id: '") + environmentWindow + "'";
-            return false;
-        }
-        choice = {ModuleTarget::GivenWindow, *id};
-    } else {
-        choice = {options.root ? ModuleTarget::Root : ModuleTarget::OwnWindow, 0};
+TargetChoice ChooseTarget(const ModuleOptions& options, const char* environmentWindow,
+                          std::vector<std::string>& warnings) {
+    if (options.windowId) return {ModuleTarget::GivenWindow, *options.windowId};
+    if (options.window) return {ModuleTarget::OwnWindow, 0};
+    if (environmentWindow != nullptr && *environmentWindow != '\0') {
+        if (const std::optional<uint32_t> id = ParseWindowId(environmentWindow))
+            return {ModuleTarget::GivenWindow, *id};
+        warnings.push_back(std::string("XSCREENSAVER_WINDOW holds no window id: '") + environmentWindow +
+                           "', ignored");
     }
-    return true;
+    return {options.root ? ModuleTarget::Root : ModuleTarget::OwnWindow, 0};
 }
 
-bool ModuleSettings(const ModuleOptions& options, ColourNames& colours, SaverSettings& settings, std::string& error) {
-    settings = DefaultSettings();
+SaverSettings ModuleSettings(const ModuleOptions& options, ColourNames& colours, std::vector<std::string>& warnings) {
+    SaverSettings settings = DefaultSettings();
     if (options.font) {
         const FontOption& font = *options.font;
         settings.FontName = font.family;
@@ -242,15 +315,13 @@ bool ModuleSettings(const ModuleOptions& options, ColourNames& colours, SaverSet
         settings.FontUnderline = font.underline;
         settings.FontStrikethru = font.strikeout;
     }
-    for (const auto& [name, into] :
-         {std::pair{&options.foreground, &settings.FontColour}, std::pair{&options.background, &settings.BgColour}}) {
+    for (const auto& [option, name, into] : {std::tuple{"-fg", &options.foreground, &settings.FontColour},
+                                             std::tuple{"-bg", &options.background, &settings.BgColour}}) {
         if (!*name) continue;
-        const std::optional<int32_t> colour = colours.Colour(**name);
-        if (!colour) {
-            error = "unknown colour '" + **name + "'";
-            return false;
-        }
-        *into = *colour;
+        if (const std::optional<int32_t> colour = colours.Colour(**name))
+            *into = *colour;
+        else
+            warnings.push_back("unknown colour '" + **name + "' for option '" + option + "', using its default");
     }
     if (options.moveOption) settings.MoveOption = *options.moveOption;
     if (options.randomness) settings.MoveEBRandom = *options.randomness;
@@ -260,7 +331,7 @@ bool ModuleSettings(const ModuleOptions& options, ColourNames& colours, SaverSet
         if (!options.text->empty()) settings.DisplayItems |= kShowDescription;
     }
     if (options.lines) settings.DisplayItems = *options.lines;
-    return true;
+    return settings;
 }
 
 }  // namespace kelvor

@@ -42,10 +42,12 @@ std::vector<std::string> Words(std::string argument, const std::string& value = 
     return words;
 }
 
+// The options of the arguments; nothing when any of them drew a warning.
 std::optional<ModuleOptions> Parse(const std::vector<std::string>& arguments) {
     ModuleOptions options;
-    std::string error;
-    if (!ParseModuleOptions(arguments, options, error)) return std::nullopt;
+    std::vector<std::string> warnings;
+    ParseModuleOptions(arguments, options, warnings);
+    if (!warnings.empty()) return std::nullopt;
     return options;
 }
 
