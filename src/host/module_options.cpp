@@ -260,6 +260,12 @@ void ParseModuleOptions(std::span<const std::string> arguments, ModuleOptions& o
             if (flag->set != nullptr) options.*(flag->set) = flag->value;
             continue;
         }
+        if (name.starts_with("no-")) {
+            if (const std::optional<int32_t> line = WordValue(kLines, name.substr(3))) {
+                options.hiddenLines |= static_cast<uint8_t>(*line);
+                continue;
+            }
+        }
         const auto option = std::find_if(kValueOptions.begin(), kValueOptions.end(),
                                          [&](const ValueOption& o) { return o.name == name; });
         const bool valueFollows = i + 1 < arguments.size() && !arguments[i + 1].starts_with('-');
@@ -287,6 +293,7 @@ std::string ModuleUsage() {
            "    [-fg COLOUR] [-bg COLOUR] [-animation jump|slide|bounce|path|centre]\n"
            "    [-randomness 0..10] [-clock 12|24] [-text TEXT]\n"
            "    [-lines all|none|text,name,time,uptime,since,memory,cpu,network]\n"
+           "    [-no-text] [-no-name] [-no-time] ... [-no-network]\n"
            "    [-fps] [-delay MICROSECONDS] [-geometry WxH+X+Y] [-visual VISUAL]\n"
            "    [-install] [-sync] [-help]";
 }
@@ -331,6 +338,7 @@ SaverSettings ModuleSettings(const ModuleOptions& options, ColourNames& colours,
         if (!options.text->empty()) settings.DisplayItems |= kShowDescription;
     }
     if (options.lines) settings.DisplayItems = *options.lines;
+    settings.DisplayItems &= static_cast<uint8_t>(~options.hiddenLines);
     return settings;
 }
 

@@ -61,6 +61,7 @@ struct ModuleOptions {
     std::optional<int16_t> moveOption;
     std::optional<int16_t> randomness;
     std::optional<uint8_t> lines;
+    uint8_t hiddenLines = 0;  // -no-LINE, after -lines
     std::optional<std::string> text;
     std::optional<uint8_t> timeFormat;
     // The options of every display module.
@@ -106,7 +107,8 @@ public:
 };
 
 // The settings of the options: the defaults of a fresh installation with what the options change.
-// -text shows the description line unless -lines says which lines show. A colour the display does
+// -text shows the description line unless -lines says which lines show; -no-name, -no-cpu, ...
+// (one for each word of -lines) then hide single lines. A colour the display does
 // not know adds a warning and leaves that colour at its default.
 SaverSettings ModuleSettings(const ModuleOptions& options, ColourNames& colours, std::vector<std::string>& warnings);
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -18,6 +19,13 @@ constexpr unsigned int kOwnWindowWidth = 800;
 constexpr unsigned int kOwnWindowHeight = 600;
 constexpr char kOwnWindowTitle[] = "Kelvor";
 constexpr char kEscape = 27;
+
+// As X programs write window ids: 0x1a00003.
+std::string WindowIdText(Window window) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%lx", window);
+    return text;
+}
 
 }  // namespace
 
@@ -45,7 +53,7 @@ TargetWindow::TargetWindow(Display* display, const TargetChoice& choice, const M
     }
     XWindowAttributes attributes{};
     if (XGetWindowAttributes(display, window_, &attributes) == 0)
-        throw std::runtime_error("there is no window " + std::to_string(window_));
+        throw std::runtime_error("there is no window " + WindowIdText(window_));
     visual_ = attributes.visual;
     colormap_ = attributes.colormap != 0 ? attributes.colormap : DefaultColormapOfScreen(attributes.screen);
     depth_ = attributes.depth;

@@ -271,6 +271,11 @@ TEST(ModuleSettings, TheTextShowsUnlessTheLinesSayOtherwise) {
     const SaverSettings hidden = SettingsOf({"-text", "Rack 4", "-lines", "cpu"});
     EXPECT_EQ(hidden.DisplayItems, kShowCpu);
     EXPECT_EQ(hidden.Descr, "Rack 4");
+    // Single lines hidden, after the list whichever comes first.
+    EXPECT_EQ(SettingsOf({"--no-cpu", "-lines", "all", "-no-network"}).DisplayItems,
+              0xFF & ~(kShowCpu | kShowNetwork));
+    EXPECT_EQ(SettingsOf({"-text", "Rack 4", "-no-text"}).DisplayItems, DefaultSettings().DisplayItems);
+    EXPECT_FALSE(Parse({"-no-disk"}).has_value());
 }
 
 TEST(ModuleSettings, AColourTheDisplayDoesNotKnowIsWarnedOfAndLeftAtItsDefault) {
