@@ -88,7 +88,8 @@ void InfoDisplay::ShrinkToWindow() {
     for (;;) {
         const PixelRect block = block_.BlockPixels();
         const double size = block_.Font(InfoLabel::Info).size;
-        const std::optional<double> smaller = SmallerFontSize(size, {block.Width(), block.Height()}, block_.AreaPixels());
+        const std::optional<double> smaller =
+            SmallerFontSize(size, {block.Width(), block.Height()}, block_.AreaPixels());
         if (!smaller) return;
         SetFontSizes(*smaller);
         // A font the platform cannot make at that size leaves the block as it was.

@@ -20,12 +20,10 @@ constexpr int32_t kFrameRateMargin = 10;
 // X's requests carry 16-bit coordinates and sizes, and servers make no pixmap larger than this.
 constexpr int32_t kMaxCoordinate = 32767;
 
-int16_t Coordinate(int32_t value) { return static_cast<int16_t>(std::clamp(value, -kMaxCoordinate - 1, kMaxCoordinate)); }
+int16_t Coordinate(int32_t value) {
+    return static_cast<int16_t>(std::clamp(value, -kMaxCoordinate - 1, kMaxCoordinate));
+}
 uint16_t Extent(int32_t value) { return static_cast<uint16_t>(std::clamp(value, 0, kMaxCoordinate)); }
-
-// The weight of a face: bold or the family's regular one (not "medium", which some families have
-// as a face of its own, heavier than the regular).
-int Weight(bool bold) { return bold ? XFT_WEIGHT_BOLD : FC_WEIGHT_REGULAR; }
 
 }  // namespace
 
@@ -42,12 +40,16 @@ XftBlockSurface::XftBlockSurface(Display* display, const TargetWindow& window, d
     marked_ = {0, 0, window.Size().width, window.Size().height};
 }
 
+XftFont* XftBlockSurface::OpenFont(const char* family, double points, bool bold, bool italic) const {
+    const double pixels = std::max(1, FontPixelHeight(points, static_cast<int>(std::lround(dotsPerInchY_))));
+    return XftFontOpen(display_, window_.ScreenNumber(), XFT_FAMILY, XftTypeString, family, XFT_PIXEL_SIZE,
+                       XftTypeDouble, pixels, XFT_WEIGHT, XftTypeInteger, bold ? XFT_WEIGHT_BOLD : FC_WEIGHT_REGULAR,
+                       XFT_SLANT, XftTypeInteger, italic ? XFT_SLANT_ITALIC : XFT_SLANT_ROMAN, XFT_ANTIALIAS,
+                       XftTypeBool, True, nullptr);
+}
+
 bool XftBlockSurface::UseFont(InfoLabel label, const FontDescription& font) {
-    const double pixels = std::max(1, FontPixelHeight(font.size, static_cast<int>(std::lround(dotsPerInchY_))));
-    XftFont* made = XftFontOpen(
-        display_, window_.ScreenNumber(), XFT_FAMILY, XftTypeString, font.name.c_str(), XFT_PIXEL_SIZE, XftTypeDouble,
-        pixels, XFT_WEIGHT, XftTypeInteger, Weight(font.bold), XFT_SLANT, XftTypeInteger,
-        font.italic ? XFT_SLANT_ITALIC : XFT_SLANT_ROMAN, XFT_ANTIALIAS, XftTypeBool, True, nullptr);
+    XftFont* made = OpenFont(font.name.c_str(), font.size, font.bold, font.italic);
     if (made == nullptr) return false;
     fonts_[Index(label)] = ScopedXftFont(display_, made);
     underline_[Index(label)] = font.underline;
@@ -162,10 +164,7 @@ PixelRect XftBlockSurface::FrameRateBox() const {
 void XftBlockSurface::ShowFrameRate(const std::string& text) {
     if (block_ == nullptr) return;
     if (!frameRateFont_) {
-        const double pixels = std::max(1, FontPixelHeight(kFrameRatePoints, static_cast<int>(std::lround(dotsPerInchY_))));
-        XftFont* made = XftFontOpen(display_, window_.ScreenNumber(), XFT_FAMILY, XftTypeString, kFrameRateFamily,
-                                    XFT_PIXEL_SIZE, XftTypeDouble, pixels, XFT_WEIGHT, XftTypeInteger, Weight(true),
-                                    XFT_ANTIALIAS, XftTypeBool, True, nullptr);
+        XftFont* made = OpenFont(kFrameRateFamily, kFrameRatePoints, true, false);
         if (made == nullptr) return;
         frameRateFont_ = ScopedXftFont(display_, made);
     }

@@ -81,6 +81,9 @@ private:
     };
 
     static size_t Index(InfoLabel label) { return label == InfoLabel::Info ? 0 : 1; }
+    // A font of the family at the display's dots per inch; without bold, the family's regular weight
+    // (not "medium", which some families have as a face of its own, heavier than the regular).
+    XftFont* OpenFont(const char* family, double points, bool bold, bool italic) const;
     const XftColor* Colour(int32_t rgb);
     // Fills the non-empty ones of `rects` on the window, in one request.
     void Fill(int32_t rgb, const std::array<PixelRect, 4>& rects);
