@@ -27,12 +27,9 @@
 
 namespace {
 
-// Set by SIGTERM and SIGINT. A signal handler can reach nothing else, so this flag is one of the
-// two pieces of state outside the program's state object.
+// Set by SIGTERM and SIGINT. A signal handler can reach nothing else, so this flag is the one
+// piece of state outside the program's state object.
 volatile std::sig_atomic_t stopRequested = 0;
-// The window drawn on, for the X error handler, which Xlib calls with no context of its own: the
-// other piece.
-Window drawnWindow = 0;
 
 extern "C" void RequestStop(int) { stopRequested = 1; }
 
@@ -50,7 +47,7 @@ void CatchStopSignals() {
 // it) and the module goes on.
 extern "C" int ReportXError(Display* display, XErrorEvent* error) {
     const bool windowGone = error->error_code == BadWindow || error->error_code == BadDrawable;
-    if (windowGone && error->resourceid == drawnWindow) return 0;
+    if (windowGone && kelvor::x11::IsTargetWindow(display, error->resourceid)) return 0;
     char text[256] = {};
     XGetErrorText(display, error->error_code, text, sizeof text);
     std::fprintf(stderr, "%s: X error: %s (request %d)\n", kelvor::kModuleName, text, error->request_code);
@@ -80,9 +77,7 @@ int Run(const kelvor::ModuleOptions& options, const kelvor::TargetChoice& choice
     XSetErrorHandler(ReportXError);
     if (options.synchronous) XSynchronize(display.get(), True);
 
-    drawnWindow = choice.windowId;
     x11::TargetWindow window(display.get(), choice, options, warnings);
-    drawnWindow = window.Id();
     x11::XColourNames colours(display.get(), window.WindowColormap());
     x11::LinuxInformationSources sources;
     ProgramState state;

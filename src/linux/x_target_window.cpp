@@ -20,6 +20,9 @@ constexpr unsigned int kOwnWindowHeight = 600;
 constexpr char kOwnWindowTitle[] = "Kelvor";
 constexpr char kEscape = 27;
 
+// Under which the window drawn on is noted with the display; the same name gives the same context.
+XContext TargetContext() { return static_cast<XContext>(XrmStringToQuark("kelvor target window")); }
+
 // As X programs write window ids: 0x1a00003.
 std::string WindowIdText(Window window) {
     char text[32];
@@ -43,6 +46,8 @@ TargetWindow::TargetWindow(Display* display, const TargetChoice& choice, const M
         window_ = CreateOwnWindow(options, warnings);
         break;
     }
+    // Noted before the first request about it, which fails for a window that is not there.
+    XSaveContext(display, window_, TargetContext(), nullptr);
     if (!own_) {
         // Another's window keeps its visual, colormap and place.
         const std::string which = choice.target == ModuleTarget::Root ? "the root window" : "a given window";
@@ -62,6 +67,13 @@ TargetWindow::TargetWindow(Display* display, const TargetChoice& choice, const M
     // Another program's window keeps the events its owner chose; these are added for this client.
     XSelectInput(display, window_, ExposureMask | StructureNotifyMask | (own_ ? KeyPressMask : 0));
     if (own_) XMapWindow(display, window_);
+}
+
+TargetWindow::~TargetWindow() { XDeleteContext(display_, window_, TargetContext()); }
+
+bool IsTargetWindow(Display* display, XID id) {
+    XPointer data = nullptr;
+    return XFindContext(display, id, TargetContext(), &data) == 0;
 }
 
 Window TargetWindow::CreateOwnWindow(const ModuleOptions& options, std::vector<std::string>& warnings) {

@@ -14,6 +14,10 @@
 
 namespace kelvor::x11 {
 
+// Whether `id` is the window a TargetWindow draws on. Xlib calls its error handler with the display
+// and nothing else, so the window is noted with the display (a lookup that sends no request).
+bool IsTargetWindow(Display* display, XID id);
+
 class TargetWindow {
 public:
     // What an event meant for the window. Closed: it went away, or its own window was asked to
@@ -24,6 +28,9 @@ public:
     // shape a window of its own; for another's window they are passed over with a warning.
     TargetWindow(Display* display, const TargetChoice& choice, const ModuleOptions& options,
                  std::vector<std::string>& warnings);
+    TargetWindow(const TargetWindow&) = delete;
+    TargetWindow& operator=(const TargetWindow&) = delete;
+    ~TargetWindow();
 
     Window Id() const { return window_; }
     Visual* WindowVisual() const { return visual_; }

@@ -79,9 +79,11 @@ class ModuleTest(unittest.TestCase):
                 self.assertEqual(screen.share_of(rgb(grey)), 0)
                 drawn = [screen.pixel(x, y) for y in range(top, top + height) for x in range(left, left + width)]
                 self.assertGreater(sum(1 for pixel in drawn if pixel != rgb(background)), 200, "no text in the pane")
-                # The pane goes away: the module ends with it.
+                # The pane goes away: the module ends with it, without a word of the requests that
+                # failed for the window on the way.
                 self.assertEqual(pane.wait(timeout=15), 0)
                 self.assertEqual(module.wait(timeout=3), 0)
+                self.assertEqual(module.stderr.read(), "")
 
     def test_window_opens_a_window_of_its_own_and_draws_there(self):
         self.clear_root()
