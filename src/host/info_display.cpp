@@ -85,7 +85,10 @@ void InfoDisplay::SetFontSizes(double size) {
 }
 
 void InfoDisplay::ShrinkToWindow() {
-    for (;;) {
+    // Text grows about in proportion to its size, so a step or two fit the block; the bound keeps a
+    // face that does not scale (a bitmap font) from costing thousands of fonts.
+    constexpr int kMostSteps = 32;
+    for (int step = 0; step < kMostSteps; ++step) {
         const PixelRect block = block_.BlockPixels();
         const double size = block_.Font(InfoLabel::Info).size;
         const std::optional<double> smaller =

@@ -8,9 +8,9 @@
 // block.
 //
 // The fill and the copies go through XCB on the connection that Xlib made. XCB's flush only writes;
-// Xlib's XFlush also reads the connection every time (two recvmsg calls), which was measured at
-// about a third of the module's painting cost ten times a second (docs/performance.md, "Painting
-// and sending"). Mixing the two is safe because Xlib is built on XCB: before XCB sends a request of
+// Xlib's XFlush also reads the connection every time (two recvmsg calls), which ten times a second
+// was measured to cost more than all the drawing (docs/performance.md, "Painting and sending").
+// Mixing the two is safe because Xlib is built on XCB: before XCB sends a request of
 // its own it takes the socket back from Xlib, which first hands over the requests it holds, so the
 // requests reach the server in the order they were made (the fonts, pictures and pixmaps made
 // through Xlib and Xft exist before XCB's fill and copies use them).
