@@ -5,6 +5,7 @@
 
 #include "display/info_block.h"
 #include "display/text_lines.h"
+#include "display/window_fit.h"
 
 namespace kelvor::x11 {
 
@@ -164,7 +165,8 @@ PixelRect XftBlockSurface::FrameRateBox() const {
 void XftBlockSurface::ShowFrameRate(const std::string& text) {
     if (block_ == nullptr) return;
     if (!frameRateFont_) {
-        XftFont* made = OpenFont(kFrameRateFamily, kFrameRatePoints, true, false);
+        // Halved in a preview pane, as the block's font is.
+        XftFont* made = OpenFont(kFrameRateFamily, StartingFontSize(kFrameRatePoints, window_.Size()), true, false);
         if (made == nullptr) return;
         frameRateFont_ = ScopedXftFont(display_, made);
     }
