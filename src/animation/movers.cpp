@@ -61,9 +61,27 @@ void Movers::CentreText() {
     surface_.Move(ToSingle(x), ToSingle(y));
 }
 
+void Movers::BringInside(int32_t moveOption) {
+    shown_.Update(surface_);
+    if (moveOption == kStationaryInCentre) {
+        CentreText();
+        return;
+    }
+    const float left = std::max(0.0f, std::min(surface_.Left(), surface_.AreaWidth() - surface_.PanelWidth()));
+    const float top = std::max(0.0f, std::min(surface_.Top(), surface_.AreaHeight() - surface_.PanelHeight()));
+    surface_.Move(left, top);
+    BringOntoMonitor();
+    // The path goes on from the new place; a slide picks a target within the new area.
+    state_.PathX = RoundToInt32(surface_.Left());
+    state_.PathY = RoundToInt32(surface_.Top());
+    state_.SlideTargetX = 0;
+    state_.SlideTargetY = 0;
+}
+
 void Movers::MoveStationary(bool firstTickDone) {
-    FollowLayout(firstTickDone);
-    if (!firstTickDone) CentreText();
+    // Monitors added, removed or moved: centred again, on the primary monitor as it is now.
+    const bool layoutChanged = shown_.Update(surface_);
+    if (!firstTickDone || layoutChanged) CentreText();
 }
 
 }  // namespace kelvor

@@ -30,6 +30,11 @@ public:
     // Runs the mover of the given animation type; any other value moves nothing.
     void MoveByOption(int32_t moveOption, bool firstTickDone);
 
+    // After the area changed its size: Stationary in Centre centres the panel again, the others
+    // bring it back inside the area (a panel larger than the area keeps to its top-left corner),
+    // onto a monitor that shows it, and move on from there.
+    void BringInside(int32_t moveOption);
+
     void CentreText();
     void MoveStationary(bool firstTickDone);
     void MoveRandomJump(bool firstTickDone);
@@ -54,7 +59,7 @@ private:
     // Adds to the ignored-moves counter and caps it.
     void IgnoreMoves(int32_t amount, int32_t cap);
     // Follows a change of the monitors or the area; after the first tick a panel that no longer
-    // shows wholly is brought onto the nearest monitor.
+    // shows wholly is brought onto the nearest monitor (Stationary in Centre centres it again).
     void FollowLayout(bool firstTickDone);
     void BringOntoMonitor();
     TwipPoint Position() const { return {surface_.Left(), surface_.Top()}; }

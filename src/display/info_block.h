@@ -69,6 +69,9 @@ public:
     // Paints whatever is marked at once instead of at the next paint.
     void RepaintNow();
 
+    // The display area's size in pixels.
+    PixelSize AreaPixels() const { return surface_.AreaSize(); }
+
     // The virtual desktop's top-left corner in pixels, for the centring.
     void SetDesktopOrigin(int32_t left, int32_t top);
     // The monitors that show the area (pixels relative to it); the movers keep the panel on them.
