@@ -1,4 +1,4 @@
-#include "common/rounding.h"
+#include "animation/monitor_layout.h"
 #include "host/command_line.h"
 #include "host/main_form.h"
 
@@ -8,9 +8,23 @@ void MainForm::SetupRegularMode() {
     previewMode_ = false;
     display_.HideLabels();
     if (!state_.IsNtFamily()) platform_.SetScreenSaverRunning(true);
+    CoverDesktop();
+    window_.ShowCursor(false);
+}
+
+void MainForm::CoverDesktop() {
     const DesktopBounds& d = state_.Desktop;
     window_.PlaceTopmost(d.Left, d.Top, d.Right - d.Left, d.Bottom - d.Top);
-    window_.ShowCursor(false);
+    display_.Block().SetMonitors(LayoutInArea(d.Monitors, d.Primary, {d.Left, d.Top}));
+}
+
+void MainForm::DisplayChanged() {
+    // The preview's pane is its one monitor, whatever the desktop does.
+    if (!shown_ || previewMode_) return;
+    state_.Desktop = {};
+    platform_.GetDesktopBounds(state_.Os.HasMultiMonitor, state_.Desktop);
+    display_.Block().SetDesktopOrigin(state_.Desktop.Left, state_.Desktop.Top);
+    CoverDesktop();
 }
 
 bool MainForm::SetupPreviewMode(const std::string& commandLine) {
@@ -20,15 +34,10 @@ bool MainForm::SetupPreviewMode(const std::string& commandLine) {
     int32_t height = 0;
     // Without a pane there is nothing to draw into and nobody who could close the window.
     if (pane == 0 || !window_.PaneClientSize(pane, width, height)) return false;
-    const double halfSize = RoundHalfEven(state_.Settings.FontSize / 2.0);
-    InfoBlock& block = display_.Block();
-    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
-        FontDescription font = block.Font(label);
-        font.size = halfSize;
-        block.SetFont(label, font);
-    }
     window_.BecomeChildOf(pane);
     window_.PlaceInPane(width, height);
+    // The pane's size halves the fonts, and the block shrinks further where it would not fit.
+    display_.FitToWindow();
     display_.HideLabels();
     return true;
 }

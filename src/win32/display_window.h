@@ -71,6 +71,10 @@ private:
     void Paint(HDC target);
     // Brings the panel's image to the panel's size and redraws its stale part.
     void PrepareImage(const InfoBlock& block, const PixelRect& panel);
+    // Whether the screens' sizes and places differ from when this was last asked. Not every
+    // system tells a window of a changed layout (Wine sends no WM_DISPLAYCHANGE when the X
+    // server's outputs change), so the timer looks now and then.
+    bool ScreensChanged();
 
     // Drawing resources kept between paints: ten paints a second should not create and destroy
     // them each time. The bitmap is declared before its DC so that the DC lets go of it first.
@@ -93,6 +97,8 @@ private:
     double twipsPerPixelY_ = 15.0;
     // Set while the message loop runs: closing the window then ends the program.
     bool running_ = false;
+    std::array<int, 7> screens_{};
+    int32_t ticksToScreenLook_ = 0;
 };
 
 }  // namespace kelvor::win32
