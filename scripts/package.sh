@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds what administrators deploy into build/dist/: an MSI package per architecture
-# (kelvor-<version>-x86.msi with the 32-bit saver, kelvor-<version>-x64.msi with the x64 one) and
-# kelvor-<version>.zip with both saver files, where each goes, and the Group Policy template.
+# (kelvor-<version>-x86.msi with the 32-bit saver, kelvor-<version>-x64.msi with the x64 one),
+# kelvor-<version>.zip with both saver files, where each goes, and the Group Policy template, and
+# the Debian package of the display module for xscreensaver (kelvor_<version>_<arch>.deb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh win32 win64
+scripts/build.sh win32 win64 linux
 
 version=$(sed -n 's/^project(kelvor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "package: no version in CMakeLists.txt" >&2; exit 1; }
@@ -30,4 +31,5 @@ cp packaging/en-US/kelvor.adml "$folder/group-policy/en-US/"
 # Windows users read the note in Notepad, which wants CR LF line ends.
 sed 's/$/\r/' packaging/where-each-file-goes.txt > "$folder/README.txt"
 (cd "$staging" && zip -q -r -X "$OLDPWD/$dist/kelvor-$version.zip" "kelvor-$version")
+scripts/deb_build.sh "$version" "$dist" >/dev/null
 echo "package: $(cd "$dist" && ls | tr '\n' ' ')"

@@ -36,6 +36,21 @@ void Movers::CentreText() {
     surface_.Move(ToSingle(x), ToSingle(y));
 }
 
+void Movers::BringInside(int32_t moveOption) {
+    if (moveOption == kStationaryInCentre) {
+        CentreText();
+        return;
+    }
+    const float left = std::max(0.0f, std::min(surface_.Left(), surface_.AreaWidth() - surface_.PanelWidth()));
+    const float top = std::max(0.0f, std::min(surface_.Top(), surface_.AreaHeight() - surface_.PanelHeight()));
+    surface_.Move(left, top);
+    // The path goes on from the new place; a slide picks a target within the new area.
+    state_.PathX = RoundToInt32(left);
+    state_.PathY = RoundToInt32(top);
+    state_.SlideTargetX = 0;
+    state_.SlideTargetY = 0;
+}
+
 void Movers::MoveStationary(bool firstTickDone) {
     if (!firstTickDone) CentreText();
 }

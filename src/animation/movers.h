@@ -28,6 +28,11 @@ public:
     // Runs the mover of the given animation type; any other value moves nothing.
     void MoveByOption(int32_t moveOption, bool firstTickDone);
 
+    // After the area changed its size: Stationary in Centre centres the panel again, the others
+    // bring it back inside the area (a panel larger than the area keeps to its top-left corner) and
+    // move on from there.
+    void BringInside(int32_t moveOption);
+
     void CentreText();
     void MoveStationary(bool firstTickDone);
     void MoveRandomJump(bool firstTickDone);

@@ -68,6 +68,9 @@ public:
     // Paints whatever is marked at once instead of at the next paint.
     void RepaintNow();
 
+    // The display area's size in pixels.
+    PixelSize AreaPixels() const { return surface_.AreaSize(); }
+
     // The virtual desktop's top-left corner in pixels, for the centring.
     void SetDesktopOrigin(int32_t left, int32_t top);
 

@@ -1,4 +1,3 @@
-#include "common/rounding.h"
 #include "host/command_line.h"
 #include "host/main_form.h"
 
@@ -20,15 +19,10 @@ bool MainForm::SetupPreviewMode(const std::string& commandLine) {
     int32_t height = 0;
     // Without a pane there is nothing to draw into and nobody who could close the window.
     if (pane == 0 || !window_.PaneClientSize(pane, width, height)) return false;
-    const double halfSize = RoundHalfEven(state_.Settings.FontSize / 2.0);
-    InfoBlock& block = display_.Block();
-    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
-        FontDescription font = block.Font(label);
-        font.size = halfSize;
-        block.SetFont(label, font);
-    }
     window_.BecomeChildOf(pane);
     window_.PlaceInPane(width, height);
+    // The pane's size halves the fonts, and the block shrinks further where it would not fit.
+    display_.FitToWindow();
     display_.HideLabels();
     return true;
 }

@@ -1,14 +1,17 @@
 #include "host/info_display.h"
 
-#include "animation/timer_interval.h"
+#include <algorithm>
+#include <cmath>
+
 #include "common/continue_on_error.h"
 #include "common/date_time_format.h"
+#include "display/window_fit.h"
 
 namespace kelvor {
 
 namespace {
 
-constexpr int32_t kRefreshTicksPerSecond = static_cast<int32_t>((1000 + kTimerIntervalMs / 2) / kTimerIntervalMs);
+constexpr double kNetworkRefreshesPerSecond = 5.0;
 
 // Starts a new line unless the text is still empty; lines are joined with a lone carriage return.
 void StartLine(std::string& text) {
@@ -53,15 +56,60 @@ void InfoDisplay::Start() {
     HideLabels();
 }
 
+void InfoDisplay::SetTickInterval(int32_t microseconds) {
+    ticksPerSecond_ = std::max(1, static_cast<int32_t>(std::lround(1e6 / std::max(microseconds, 1))));
+    ticksPerNetworkRefresh_ =
+        std::max(1, static_cast<int32_t>(std::lround(ticksPerSecond_ / kNetworkRefreshesPerSecond)));
+    tickCount_ %= ticksPerSecond_;
+}
+
+void InfoDisplay::FitToWindow() {
+    fitting_ = true;
+    SetFontSizes(StartingFontSize(state_.Settings.FontSize, block_.AreaPixels()));
+}
+
+void InfoDisplay::WindowResized() {
+    if (!fitting_) return;
+    FitToWindow();
+    block_.FitToText();
+    ShrinkToWindow();
+    if (firstTickDone_ && movers_) movers_->BringInside(state_.Settings.MoveOption);
+}
+
+void InfoDisplay::SetFontSizes(double size) {
+    for (const InfoLabel label : {InfoLabel::Info, InfoLabel::Network}) {
+        FontDescription font = block_.Font(label);
+        font.size = size;
+        ContinueOnError([&] { block_.SetFont(label, font); });
+    }
+}
+
+void InfoDisplay::ShrinkToWindow() {
+    // Text grows about in proportion to its size, so a step or two fit the block; the bound keeps a
+    // face that does not scale (a bitmap font) from costing thousands of fonts.
+    constexpr int kMostSteps = 32;
+    for (int step = 0; step < kMostSteps; ++step) {
+        const PixelRect block = block_.BlockPixels();
+        const double size = block_.Font(InfoLabel::Info).size;
+        const std::optional<double> smaller =
+            SmallerFontSize(size, {block.Width(), block.Height()}, block_.AreaPixels());
+        if (!smaller) return;
+        SetFontSizes(*smaller);
+        // A font the platform cannot make at that size leaves the block as it was.
+        if (block_.Font(InfoLabel::Info).size == size) return;
+        block_.FitToText();
+    }
+}
+
 void InfoDisplay::Tick() {
     const uint8_t items = state_.Settings.DisplayItems;
     const bool showNetwork = (items & kShowNetwork) != 0;
-    if (showNetwork && tickCount_ % 2 == 0) {
+    if (showNetwork && tickCount_ % ticksPerNetworkRefresh_ == 0) {
         if (!state_.NetworkMonitor) state_.NetworkMonitor = sources_.CreateNetworkMonitor();
         block_.SetText(InfoLabel::Network, state_.NetworkMonitor->Status());
     }
     if (tickCount_ == 0) UpdateInfo();
-    tickCount_ = (tickCount_ + 1) % kRefreshTicksPerSecond;
+    tickCount_ = (tickCount_ + 1) % ticksPerSecond_;
     if (!movers_) movers_.emplace(block_, *state_.Random, state_.IgnoreMouseMoves, state_.Settings.MoveEBRandom);
     movers_->MoveByOption(state_.Settings.MoveOption, firstTickDone_);
     if (!firstTickDone_) {
@@ -107,6 +155,7 @@ std::string InfoDisplay::ComposeInfoText() {
 void InfoDisplay::UpdateInfo() {
     block_.SetText(InfoLabel::Info, ComposeInfoText());
     block_.FitToText();
+    if (fitting_) ShrinkToWindow();
     block_.RepaintNow();
 }
 

@@ -2,13 +2,15 @@
 // The information block brought to life by the refresh timer: the network line five times a
 // second, the text rebuilt once a second from the lines that are switched on, the mover of the
 // chosen animation on every tick, and the block revealed on the first tick once the mover has
-// placed it. The full-screen saver and its preview share it.
+// placed it. The full-screen saver and its preview share it, and so does the Linux module, whose
+// tick can be set and whose window can change its size.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "animation/movers.h"
+#include "animation/timer_interval.h"
 #include "display/block_surface.h"
 #include "display/info_block.h"
 #include "host/information_sources.h"
@@ -19,7 +21,9 @@ namespace kelvor {
 class InfoDisplay {
 public:
     InfoDisplay(ProgramState& state, BlockSurface& surface, InformationSources& sources)
-        : state_(state), sources_(sources), block_(surface) {}
+        : state_(state), sources_(sources), block_(surface) {
+        SetTickInterval(kTimerIntervalMs * 1000);
+    }
 
     InfoBlock& Block() { return block_; }
     const InfoBlock& Block() const { return block_; }
@@ -35,13 +39,25 @@ public:
     // and the labels hidden until the first tick.
     void Start();
 
-    // One tick of the refresh timer (every kTimerIntervalMs).
+    // The refresh tick's interval (kTimerIntervalMs unless set): the network line keeps its five
+    // refreshes a second and the text its one, as near as whole ticks allow.
+    void SetTickInterval(int32_t microseconds);
+    // From here on the block is fitted to its window (display/window_fit.h): the fonts start at the
+    // size for the window now, and each rebuild makes them smaller while the block overhangs.
+    void FitToWindow();
+    // The window has a new size: the fonts start again from the size for it, and a block already
+    // shown is centred again (Stationary in Centre) or brought back inside.
+    void WindowResized();
+
+    // One tick of the refresh timer.
     void Tick();
     // Rebuilds the information text from the lines that are switched on and sizes the block.
     void UpdateInfo();
 
 private:
     std::string ComposeInfoText();
+    void SetFontSizes(double size);
+    void ShrinkToWindow();
 
     ProgramState& state_;
     InformationSources& sources_;
@@ -50,7 +66,10 @@ private:
     std::optional<Movers> movers_;
     std::string computerName_;
     int32_t tickCount_ = 0;
+    int32_t ticksPerSecond_;
+    int32_t ticksPerNetworkRefresh_;
     bool firstTickDone_ = false;
+    bool fitting_ = false;
 };
 
 }  // namespace kelvor

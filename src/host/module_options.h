@@ -1,19 +1,31 @@
 #pragma once
 // The command line of the display module for xscreensaver, in that program's conventions: where to
-// draw (-root, -window, -window-id, or the window in XSCREENSAVER_WINDOW) and the options that map
-// to the saver's settings. Options take one dash or two.
+// draw (-root, -window, -window-id, or the window in XSCREENSAVER_WINDOW), the options every
+// display module takes (-fps, -delay, -install, -visual, -sync, -geometry, ...) and the options that
+// map to the saver's settings. Options take one dash or two.
+//
+// Nothing on the command line ends the module: xscreensaver starts it again at once whenever it
+// ends, so a value that cannot be used leaves its option at the default with a warning, and an
+// option the module does not know is passed over with a warning.
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/saver_settings.h"
 
 namespace kelvor {
 
 inline constexpr char kModuleName[] = "kelvor";
+
+// The refresh tick's default and the range -delay takes, in microseconds: from a hundred ticks a
+// second to one.
+inline constexpr int32_t kDefaultTickMicroseconds = 100000;
+inline constexpr int32_t kMinTickMicroseconds = 10000;
+inline constexpr int32_t kMaxTickMicroseconds = 1000000;
 
 // -font FAMILY[-SIZE][:bold][:italic][:underline][:strikeout], in the form of fontconfig's names.
 struct FontOption {
@@ -25,8 +37,18 @@ struct FontOption {
     bool strikeout = false;
 };
 
-// What the arguments ask for, checked for form and range; colours stay names until the display
-// that knows them is open.
+// -geometry WIDTHxHEIGHT[+X+Y] in X's form; a negative offset counts from the right or bottom edge.
+struct GeometryOption {
+    std::optional<int32_t> width;
+    std::optional<int32_t> height;
+    std::optional<int32_t> x;
+    std::optional<int32_t> y;
+    bool fromRight = false;
+    bool fromBottom = false;
+};
+
+// What the arguments ask for, checked for form and range; colours and visuals stay names until
+// the display that knows them is open.
 struct ModuleOptions {
     bool help = false;
     std::string displayName;  // empty: $DISPLAY
@@ -39,15 +61,25 @@ struct ModuleOptions {
     std::optional<int16_t> moveOption;
     std::optional<int16_t> randomness;
     std::optional<uint8_t> lines;
+    uint8_t hiddenLines = 0;  // -no-LINE, after -lines
     std::optional<std::string> text;
     std::optional<uint8_t> timeFormat;
+    // The options of every display module.
+    bool fps = false;
+    int32_t tickMicroseconds = kDefaultTickMicroseconds;
+    bool installColormap = false;
+    std::string visual;  // empty: the window's or the screen's own
+    bool synchronous = false;
+    std::optional<GeometryOption> geometry;
 };
 
-// Fills `options` from the arguments (without the program's name); false with the reason in `error`
-// for an unknown option, a missing value or a value out of form or range.
-bool ParseModuleOptions(std::span<const std::string> arguments, ModuleOptions& options, std::string& error);
+// Fills `options` from the arguments (without the program's name). Each argument that cannot be
+// used adds one line to `warnings` (an unknown option, a missing value, a value out of form or
+// range) and changes nothing.
+void ParseModuleOptions(std::span<const std::string> arguments, ModuleOptions& options,
+                        std::vector<std::string>& warnings);
 
-// The one-line summary of the options.
+// The summary of the options, in lines of at most 80 characters.
 std::string ModuleUsage();
 
 // Where the module draws.
@@ -58,10 +90,10 @@ struct TargetChoice {
 };
 
 // -window-id first, then -window, then the window xscreensaver names in XSCREENSAVER_WINDOW
-// (`environmentWindow`, null when unset), then -root; a window of its own when none says more.
-// False with the reason in `error` when the variable holds no window id.
-bool ChooseTarget(const ModuleOptions& options, const char* environmentWindow, TargetChoice& choice,
-                  std::string& error);
+// (`environmentWindow`, null when unset; empty counts as unset), then -root; a window of its own
+// when none says more. A variable that holds no window id adds a warning and is passed over.
+TargetChoice ChooseTarget(const ModuleOptions& options, const char* environmentWindow,
+                          std::vector<std::string>& warnings);
 
 // A window id as X programs write it: decimal, or hexadecimal after "0x"; above 0 and within 32 bits.
 std::optional<uint32_t> ParseWindowId(std::string_view text);
@@ -75,8 +107,9 @@ public:
 };
 
 // The settings of the options: the defaults of a fresh installation with what the options change.
-// -text shows the description line unless -lines says which lines show. False with the reason in
-// `error` for a colour the display does not know.
-bool ModuleSettings(const ModuleOptions& options, ColourNames& colours, SaverSettings& settings, std::string& error);
+// -text shows the description line unless -lines says which lines show; -no-name, -no-cpu, ...
+// (one for each word of -lines) then hide single lines. A colour the display does
+// not know adds a warning and leaves that colour at its default.
+SaverSettings ModuleSettings(const ModuleOptions& options, ColourNames& colours, std::vector<std::string>& warnings);
 
 }  // namespace kelvor

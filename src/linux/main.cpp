@@ -1,5 +1,7 @@
 // The display module for xscreensaver: reads its options, opens the display and the window to draw
-// on, and runs the information display there until a signal or the window's end stops it.
+// on, and runs the information display there until a signal or the window's end stops it. Only a
+// display or a window that cannot be had ends it at the start: xscreensaver starts a module that
+// ends again at once, many times a second, so whatever else is wrong is warned of and passed over.
 
 #include "linux/x11.h"
 
@@ -41,18 +43,24 @@ void CatchStopSignals() {
 
 // The window may go away under the module at any moment (the preview closes, xscreensaver
 // unblanks): the requests already sent for it then fail, and the module ends on the destruction
-// event that follows. Other errors are reported and the module goes on.
+// event that follows. Every other error is reported (-sync reports it at the request that caused
+// it) and the module goes on.
 extern "C" int ReportXError(Display* display, XErrorEvent* error) {
-    if (error->error_code == BadWindow || error->error_code == BadDrawable) return 0;
+    const bool windowGone = error->error_code == BadWindow || error->error_code == BadDrawable;
+    if (windowGone && kelvor::x11::IsTargetWindow(display, error->resourceid)) return 0;
     char text[256] = {};
     XGetErrorText(display, error->error_code, text, sizeof text);
     std::fprintf(stderr, "%s: X error: %s (request %d)\n", kelvor::kModuleName, text, error->request_code);
     return 0;
 }
 
-int Fail(const std::string& message, bool withUsage) {
+void Warn(std::vector<std::string>& warnings) {
+    for (const std::string& warning : warnings) std::fprintf(stderr, "%s: %s\n", kelvor::kModuleName, warning.c_str());
+    warnings.clear();
+}
+
+int Fail(const std::string& message) {
     std::fprintf(stderr, "%s: %s\n", kelvor::kModuleName, message.c_str());
-    if (withUsage) std::fprintf(stderr, "%s\n", kelvor::ModuleUsage().c_str());
     return EXIT_FAILURE;
 }
 
@@ -62,19 +70,19 @@ double DotsPerInch(Display* display, int screen, bool across) {
                   : kelvor::DotsPerInch(setting, DisplayHeight(display, screen), DisplayHeightMM(display, screen));
 }
 
-int Run(const kelvor::ModuleOptions& options, const kelvor::TargetChoice& choice) {
+int Run(const kelvor::ModuleOptions& options, const kelvor::TargetChoice& choice, std::vector<std::string>& warnings) {
     using namespace kelvor;
     const x11::ScopedDisplay display(XOpenDisplay(options.displayName.empty() ? nullptr : options.displayName.c_str()));
-    if (!display)
-        return Fail("cannot open display '" + std::string(XDisplayName(options.displayName.c_str())) + "'", false);
+    if (!display) return Fail("cannot open display '" + std::string(XDisplayName(options.displayName.c_str())) + "'");
     XSetErrorHandler(ReportXError);
+    if (options.synchronous) XSynchronize(display.get(), True);
 
-    x11::TargetWindow window(display.get(), choice);
+    x11::TargetWindow window(display.get(), choice, options, warnings);
     x11::XColourNames colours(display.get(), window.WindowColormap());
     x11::LinuxInformationSources sources;
     ProgramState state;
-    std::string error;
-    if (!ModuleSettings(options, colours, state.Settings, error)) return Fail(error, true);
+    state.Settings = ModuleSettings(options, colours, warnings);
+    Warn(warnings);
     state.Random = std::make_unique<SeededRandom>(static_cast<uint32_t>(std::time(nullptr)));
     state.CpuSampler = sources.CreateCpuSampler();
 
@@ -83,8 +91,10 @@ int Run(const kelvor::ModuleOptions& options, const kelvor::TargetChoice& choice
     InfoDisplay info(state, surface, sources);
     surface.Attach(info.Block());
     info.SetComputerName(sources.ComputerName());
+    info.SetTickInterval(options.tickMicroseconds);
     info.Start();
-    x11::RunModule(display.get(), window, surface, info, stopRequested);
+    info.FitToWindow();
+    x11::RunModule(display.get(), window, surface, info, options, stopRequested);
     return EXIT_SUCCESS;
 }
 
@@ -96,18 +106,19 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     ModuleOptions options;
-    std::string error;
-    if (!ParseModuleOptions(arguments, options, error)) return Fail(error, true);
+    std::vector<std::string> warnings;
+    ParseModuleOptions(arguments, options, warnings);
     if (options.help) {
         std::printf("%s\n", ModuleUsage().c_str());
         return EXIT_SUCCESS;
     }
-    TargetChoice choice;
-    if (!ChooseTarget(options, std::getenv("XSCREENSAVER_WINDOW"), choice, error)) return Fail(error, false);
+    const TargetChoice choice = ChooseTarget(options, std::getenv("XSCREENSAVER_WINDOW"), warnings);
+    Warn(warnings);
     CatchStopSignals();
     try {
-        return Run(options, choice);
+        return Run(options, choice, warnings);
     } catch (const std::exception& failure) {
-        return Fail(failure.what(), false);
+        Warn(warnings);
+        return Fail(failure.what());
     }
 }

@@ -1,20 +1,27 @@
 #include "linux/module_loop.h"
 
 #include <poll.h>
+#include <time.h>
 
 #include <chrono>
 
-#include "animation/timer_interval.h"
+#include "host/frame_rate.h"
 
 namespace kelvor::x11 {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kTickInterval = std::chrono::milliseconds(kTimerIntervalMs);
 
-// Handles the events that have arrived; false once the window is gone.
-bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surface) {
+// The processor time this process has used, in seconds.
+double ProcessorSeconds() {
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return static_cast<double>(used.tv_sec) + used.tv_nsec / 1e9;
+}
+
+// Handles the events that have arrived; false once the window is gone or closed.
+bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info) {
     while (XPending(display) > 0) {
         XEvent event{};
         XNextEvent(display, &event);
@@ -24,9 +31,10 @@ bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surfa
             surface.Invalidate(exposed);
             break;
         case TargetWindow::Change::Resized:
+            info.WindowResized();
             surface.Invalidate({0, 0, window.Size().width, window.Size().height});
             break;
-        case TargetWindow::Change::Gone:
+        case TargetWindow::Change::Closed:
             return false;
         case TargetWindow::Change::Unrelated:
             break;
@@ -38,7 +46,9 @@ bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surfa
 }  // namespace
 
 void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
-               const volatile std::sig_atomic_t& stopRequested) {
+               const ModuleOptions& options, const volatile std::sig_atomic_t& stopRequested) {
+    const auto tickInterval = std::chrono::microseconds(options.tickMicroseconds);
+    FrameRate frameRate;
     // What start-up asked of the server goes out before the first wait.
     XFlush(display);
     Clock::time_point nextTick = Clock::now();
@@ -46,16 +56,19 @@ void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface,
     while (stopRequested == 0) {
         // Xlib looks for new events on every call that may read; it is asked only when the
         // connection has something to read or an earlier call (a flush reads too) queued events.
-        if ((readable || XQLength(display) > 0) && !HandleEvents(display, window, surface)) return;
+        if ((readable || XQLength(display) > 0) && !HandleEvents(display, window, surface, info)) return;
         const Clock::time_point now = Clock::now();
         if (now >= nextTick) {
             info.Tick();
-            nextTick += kTickInterval;
+            if (options.fps &&
+                frameRate.Frame(std::chrono::duration<double>(now.time_since_epoch()).count(), ProcessorSeconds()))
+                surface.ShowFrameRate(frameRate.Text());
+            nextTick += tickInterval;
             // Like a window timer, ticks missed while late are not made up for.
-            if (nextTick <= now) nextTick = now + kTickInterval;
+            if (nextTick <= now) nextTick = now + tickInterval;
         }
         surface.PaintMarked();
-        surface.SendPainted();
+        surface.SendPainted(options.synchronous);
         if (XQLength(display) > 0) {
             readable = true;
             continue;

@@ -52,6 +52,7 @@ private:
     Handle handle_{};
 };
 
+using ScopedColormap = DisplayResource<Colormap, XFreeColormap>;
 using ScopedPixmap = DisplayResource<Pixmap, XFreePixmap>;
 using ScopedWindow = DisplayResource<Window, XDestroyWindow>;
 using ScopedXftFont = DisplayResource<XftFont*, XftFontClose>;

@@ -5,19 +5,32 @@
 
 #include "linux/x11.h"
 
+#include <string>
+#include <vector>
+
 #include "common/geometry.h"
 #include "host/module_options.h"
 #include "linux/x_handles.h"
 
 namespace kelvor::x11 {
 
+// Whether `id` is the window a TargetWindow draws on. Xlib calls its error handler with the display
+// and nothing else, so the window is noted with the display (a lookup that sends no request).
+bool IsTargetWindow(Display* display, XID id);
+
 class TargetWindow {
 public:
-    // What an event meant for the window.
-    enum class Change { Unrelated, Exposed, Resized, Gone };
+    // What an event meant for the window. Closed: it went away, or its own window was asked to
+    // close (by the window manager, or with q or Escape).
+    enum class Change { Unrelated, Exposed, Resized, Closed };
 
-    // Raises std::runtime_error when a given window does not exist.
-    TargetWindow(Display* display, const TargetChoice& choice);
+    // Raises std::runtime_error when a given window does not exist. -geometry, -visual and -install
+    // shape a window of its own; for another's window they are passed over with a warning.
+    TargetWindow(Display* display, const TargetChoice& choice, const ModuleOptions& options,
+                 std::vector<std::string>& warnings);
+    TargetWindow(const TargetWindow&) = delete;
+    TargetWindow& operator=(const TargetWindow&) = delete;
+    ~TargetWindow();
 
     Window Id() const { return window_; }
     Visual* WindowVisual() const { return visual_; }
@@ -27,12 +40,14 @@ public:
     int ScreenNumber() const { return screen_; }
 
     // Reads one event; for Exposed, `exposed` holds the part to paint again.
-    Change Handle(const XEvent& event, PixelRect& exposed);
+    Change Handle(XEvent& event, PixelRect& exposed);
 
 private:
-    Window CreateOwnWindow();
+    Window CreateOwnWindow(const ModuleOptions& options, std::vector<std::string>& warnings);
+    void NameOwnWindow();
 
     Display* display_;
+    ScopedColormap ownColormap_;
     ScopedWindow own_;
     Window window_ = 0;
     Visual* visual_ = nullptr;

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "display/info_block.h"
+#include "display/text_lines.h"
+#include "display/window_fit.h"
 
 namespace kelvor::x11 {
 
@@ -12,6 +14,17 @@ namespace {
 constexpr double kTwipsPerInch = 1440.0;
 // Colours in use at once: the two backgrounds and the two labels' text.
 constexpr size_t kColoursKept = 4;
+// The frame rate's font and its distance from the window's left and bottom edges, in pixels.
+constexpr char kFrameRateFamily[] = "monospace";
+constexpr double kFrameRatePoints = 12.0;
+constexpr int32_t kFrameRateMargin = 10;
+// X's requests carry 16-bit coordinates and sizes, and servers make no pixmap larger than this.
+constexpr int32_t kMaxCoordinate = 32767;
+
+int16_t Coordinate(int32_t value) {
+    return static_cast<int16_t>(std::clamp(value, -kMaxCoordinate - 1, kMaxCoordinate));
+}
+uint16_t Extent(int32_t value) { return static_cast<uint16_t>(std::clamp(value, 0, kMaxCoordinate)); }
 
 }  // namespace
 
@@ -28,12 +41,16 @@ XftBlockSurface::XftBlockSurface(Display* display, const TargetWindow& window, d
     marked_ = {0, 0, window.Size().width, window.Size().height};
 }
 
+XftFont* XftBlockSurface::OpenFont(const char* family, double points, bool bold, bool italic) const {
+    const double pixels = std::max(1, FontPixelHeight(points, static_cast<int>(std::lround(dotsPerInchY_))));
+    return XftFontOpen(display_, window_.ScreenNumber(), XFT_FAMILY, XftTypeString, family, XFT_PIXEL_SIZE,
+                       XftTypeDouble, pixels, XFT_WEIGHT, XftTypeInteger, bold ? XFT_WEIGHT_BOLD : FC_WEIGHT_REGULAR,
+                       XFT_SLANT, XftTypeInteger, italic ? XFT_SLANT_ITALIC : XFT_SLANT_ROMAN, XFT_ANTIALIAS,
+                       XftTypeBool, True, nullptr);
+}
+
 bool XftBlockSurface::UseFont(InfoLabel label, const FontDescription& font) {
-    const double pixels = std::max(1, FontPixelHeight(font.size, static_cast<int>(std::lround(dotsPerInchY_))));
-    XftFont* made = XftFontOpen(
-        display_, window_.ScreenNumber(), XFT_FAMILY, XftTypeString, font.name.c_str(), XFT_PIXEL_SIZE, XftTypeDouble,
-        pixels, XFT_WEIGHT, XftTypeInteger, font.bold ? XFT_WEIGHT_BOLD : XFT_WEIGHT_MEDIUM, XFT_SLANT, XftTypeInteger,
-        font.italic ? XFT_SLANT_ITALIC : XFT_SLANT_ROMAN, XFT_ANTIALIAS, XftTypeBool, True, nullptr);
+    XftFont* made = OpenFont(font.name.c_str(), font.size, font.bold, font.italic);
     if (made == nullptr) return false;
     fonts_[Index(label)] = ScopedXftFont(display_, made);
     underline_[Index(label)] = font.underline;
@@ -67,6 +84,7 @@ const XftColor* XftBlockSurface::Colour(int32_t rgb) {
 }
 
 Pixmap XftBlockSurface::GrowingPixmap::OfAtLeast(Display* display, const TargetWindow& window, PixelSize size) {
+    size = {std::min(size.width, kMaxCoordinate), std::min(size.height, kMaxCoordinate)};
     if (size.width > size_.width || size.height > size_.height) {
         size_ = {std::max(size.width, size_.width), std::max(size.height, size_.height)};
         draw_.reset();
@@ -92,17 +110,15 @@ void XftBlockSurface::Fill(int32_t rgb, const std::array<PixelRect, 4>& rects) {
     uint32_t count = 0;
     for (const PixelRect& rect : rects) {
         if (rect.IsEmpty()) continue;
-        areas[count++] = {static_cast<int16_t>(rect.left), static_cast<int16_t>(rect.top),
-                          static_cast<uint16_t>(rect.Width()), static_cast<uint16_t>(rect.Height())};
+        areas[count++] = {Coordinate(rect.left), Coordinate(rect.top), Extent(rect.Width()), Extent(rect.Height())};
     }
     if (count > 0)
         xcb_poly_fill_rectangle(connection_, static_cast<xcb_drawable_t>(window_.Id()), gc_.Get(), count, areas.data());
 }
 
 void XftBlockSurface::Copy(xcb_drawable_t from, xcb_drawable_t to, PixelPoint source, const PixelRect& target) {
-    xcb_copy_area(connection_, from, to, gc_.Get(), static_cast<int16_t>(source.x), static_cast<int16_t>(source.y),
-                  static_cast<int16_t>(target.left), static_cast<int16_t>(target.top),
-                  static_cast<uint16_t>(target.Width()), static_cast<uint16_t>(target.Height()));
+    xcb_copy_area(connection_, from, to, gc_.Get(), Coordinate(source.x), Coordinate(source.y), Coordinate(target.left),
+                  Coordinate(target.top), Extent(target.Width()), Extent(target.Height()));
 }
 
 void XftBlockSurface::PaintMarked() {
@@ -124,11 +140,60 @@ void XftBlockSurface::PaintMarked() {
         Copy(static_cast<xcb_drawable_t>(image_.Get()), static_cast<xcb_drawable_t>(window_.Id()),
              {shown.left - panel.left, shown.top - panel.top}, shown);
     }
+    // The frame rate stays on top of whatever was painted under it.
+    const PixelRect frameRate = FrameRateBox();
+    if (!Intersection(frameRate, area).IsEmpty())
+        Copy(static_cast<xcb_drawable_t>(frameRateImage_.Get()), static_cast<xcb_drawable_t>(window_.Id()), {0, 0},
+             frameRate);
     painted_ = true;
 }
 
-void XftBlockSurface::SendPainted() {
-    if (std::exchange(painted_, false)) xcb_flush(connection_);
+void XftBlockSurface::SendPainted(bool synchronous) {
+    if (!std::exchange(painted_, false)) return;
+    if (synchronous)
+        XSync(display_, False);
+    else
+        xcb_flush(connection_);
+}
+
+PixelRect XftBlockSurface::FrameRateBox() const {
+    if (frameRateSize_.width == 0) return {};
+    const int32_t bottom = window_.Size().height - kFrameRateMargin;
+    return {kFrameRateMargin, bottom - frameRateSize_.height, kFrameRateMargin + frameRateSize_.width, bottom};
+}
+
+void XftBlockSurface::ShowFrameRate(const std::string& text) {
+    if (block_ == nullptr) return;
+    if (!frameRateFont_) {
+        // Halved in a preview pane, as the block's font is.
+        XftFont* made = OpenFont(kFrameRateFamily, StartingFontSize(kFrameRatePoints, window_.Size()), true, false);
+        if (made == nullptr) return;
+        frameRateFont_ = ScopedXftFont(display_, made);
+    }
+    XftFont* font = frameRateFont_.Get();
+    const int32_t lineHeight = font->ascent + font->descent;
+    PixelSize size{0, 0};
+    ForEachTextLine(text, [&](std::string_view line) {
+        XGlyphInfo extents{};
+        XftTextExtentsUtf8(display_, font, reinterpret_cast<const FcChar8*>(line.data()), static_cast<int>(line.size()),
+                           &extents);
+        size = {std::max(size.width, static_cast<int32_t>(extents.xOff)), size.height + lineHeight};
+    });
+    if (size.width == 0) return;
+    // The old lines are painted over with the block first where the new ones are shorter.
+    Invalidate(FrameRateBox());
+    frameRateSize_ = size;
+    frameRateImage_.OfAtLeast(display_, window_, size);
+    XftDraw* draw = frameRateImage_.Draw(display_, window_);
+    XftDrawRect(draw, Colour(block_->BackColour()), 0, 0, static_cast<unsigned>(size.width),
+                static_cast<unsigned>(size.height));
+    int32_t y = font->ascent;
+    ForEachTextLine(text, [&](std::string_view line) {
+        XftDrawStringUtf8(draw, Colour(block_->Font(InfoLabel::Info).colour), font, 0, y,
+                          reinterpret_cast<const FcChar8*>(line.data()), static_cast<int>(line.size()));
+        y += lineHeight;
+    });
+    Invalidate(FrameRateBox());
 }
 
 void XftBlockSurface::DrawImage(BlockLook::Change change, const PixelRect& panel) {

@@ -3,13 +3,22 @@
 // the display's dots per inch. The block is drawn into an image of its own only when its look
 // changes (the text once a second, the network line five times a second at most); each paint
 // fills the background around the panel and copies the panel from that image, so that no fill
-// ever shows before its text and a moving block costs no text drawing at all. The fill and the
-// copy go through XCB, whose flush only writes: Xlib's flush also reads the connection every time,
-// which ten times a second costs more than all the drawing.
+// ever shows before its text and a moving block costs no text drawing at all. With -fps, the frame
+// rate's lines are drawn into a small image too and copied into the bottom-left corner after the
+// block.
+//
+// The fill and the copies go through XCB on the connection that Xlib made. XCB's flush only writes;
+// Xlib's XFlush also reads the connection every time (two recvmsg calls), which ten times a second
+// was measured to cost more than all the drawing (docs/performance.md, "Painting and sending").
+// Mixing the two is safe because Xlib is built on XCB: before XCB sends a request of
+// its own it takes the socket back from Xlib, which first hands over the requests it holds, so the
+// requests reach the server in the order they were made (the fonts, pictures and pixmaps made
+// through Xlib and Xft exist before XCB's fill and copies use them).
 
 #include "linux/x11.h"
 
 #include <array>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -35,8 +44,12 @@ public:
     void Attach(const InfoBlock& block) { block_ = &block; }
     // Paints whatever is marked.
     void PaintMarked();
-    // Sends what was painted since the last call, if anything.
-    void SendPainted();
+    // Sends what was painted since the last call, if anything; `synchronous` (-sync) waits until the
+    // server has done it, so that an X error is reported at the paint that caused it.
+    void SendPainted(bool synchronous);
+    // -fps: from here on these lines (joined with a lone carriage return) show in the bottom-left
+    // corner.
+    void ShowFrameRate(const std::string& text);
 
     // BlockSurface
     bool UseFont(InfoLabel label, const FontDescription& font) override;
@@ -68,6 +81,9 @@ private:
     };
 
     static size_t Index(InfoLabel label) { return label == InfoLabel::Info ? 0 : 1; }
+    // A font of the family at the display's dots per inch; without bold, the family's regular weight
+    // (not "medium", which some families have as a face of its own, heavier than the regular).
+    XftFont* OpenFont(const char* family, double points, bool bold, bool italic) const;
     const XftColor* Colour(int32_t rgb);
     // Fills the non-empty ones of `rects` on the window, in one request.
     void Fill(int32_t rgb, const std::array<PixelRect, 4>& rects);
@@ -75,6 +91,8 @@ private:
     // Draws what changed of the block into its image.
     void DrawImage(BlockLook::Change change, const PixelRect& panel);
     void DrawLine(XftDraw* draw, InfoLabel label, int32_t x, int32_t y, std::string_view line);
+    // Where the frame rate shows on the window now.
+    PixelRect FrameRateBox() const;
 
     Display* display_;
     xcb_connection_t* connection_;
@@ -94,6 +112,10 @@ private:
     std::vector<ScopedXftColour> colours_;
     PixelRect marked_;
     bool painted_ = false;
+    // -fps: its font (made when first needed), its lines drawn, and their size.
+    ScopedXftFont frameRateFont_;
+    GrowingPixmap frameRateImage_;
+    PixelSize frameRateSize_;
 };
 
 }  // namespace kelvor::x11

@@ -33,6 +33,12 @@ def product_path(arch):
     return BUILD / ("win32" if arch == "32" else "win64") / "kelvor.scr"
 
 
+def project_version():
+    """The version of the products and packages, as CMakeLists.txt states it."""
+    text = (BUILD.parent / "CMakeLists.txt").read_text()
+    return re.search(r"^project\(kelvor VERSION ([\d.]+)", text, re.MULTILINE).group(1)
+
+
 def free_display_number(start=90):
     for number in range(start, start + 100):
         if not Path(f"/tmp/.X{number}-lock").exists() and not Path(f"/tmp/.X11-unix/X{number}").exists():

@@ -44,11 +44,6 @@ def msi_table(msi, table):
     return [dict(zip(columns, line.split("\t"))) for line in lines[3:]]
 
 
-def project_version():
-    text = (harness.BUILD.parent / "CMakeLists.txt").read_text()
-    return re.search(r"^project\(kelvor VERSION ([\d.]+)", text, re.MULTILINE).group(1)
-
-
 def msi_property(msi, name):
     return next(row["Value"] for row in msi_table(msi, "Property") if row["Property"] == name)
 
@@ -127,7 +122,7 @@ class InstalledPackageTest(unittest.TestCase):
         entry = self.entry()
         self.assertEqual(entry.get("DisplayName"), ("REG_SZ", "Kelvor Screen Saver"))
         self.assertEqual(entry.get("Publisher"), ("REG_SZ", "Kelvor Software"))
-        self.assertEqual(entry.get("DisplayVersion"), ("REG_SZ", project_version()))
+        self.assertEqual(entry.get("DisplayVersion"), ("REG_SZ", harness.project_version()))
         icon = self.product_icon()
         self.assertIsNotNone(icon, "no product icon")
         self.assertEqual(digest(icon), digest(ICON))

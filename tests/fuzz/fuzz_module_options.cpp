@@ -32,13 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         start = end + 1;
     }
     ModuleOptions options;
-    std::string error;
-    if (!ParseModuleOptions(arguments, options, error)) return 0;
-    TargetChoice choice;
+    std::vector<std::string> warnings;
+    ParseModuleOptions(arguments, options, warnings);
     const std::string environment = arguments.back();
-    ChooseTarget(options, data[0] % 2 == 0 ? nullptr : environment.c_str(), choice, error);
+    ChooseTarget(options, data[0] % 2 == 0 ? nullptr : environment.c_str(), warnings);
     EveryColour colours;
-    SaverSettings settings;
-    ModuleSettings(options, colours, settings, error);
+    ModuleSettings(options, colours, warnings);
     return 0;
 }

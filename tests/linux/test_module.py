@@ -79,9 +79,11 @@ class ModuleTest(unittest.TestCase):
                 self.assertEqual(screen.share_of(rgb(grey)), 0)
                 drawn = [screen.pixel(x, y) for y in range(top, top + height) for x in range(left, left + width)]
                 self.assertGreater(sum(1 for pixel in drawn if pixel != rgb(background)), 200, "no text in the pane")
-                # The pane goes away: the module ends with it.
+                # The pane goes away: the module ends with it, without a word of the requests that
+                # failed for the window on the way.
                 self.assertEqual(pane.wait(timeout=15), 0)
                 self.assertEqual(module.wait(timeout=3), 0)
+                self.assertEqual(module.stderr.read(), "")
 
     def test_window_opens_a_window_of_its_own_and_draws_there(self):
         self.clear_root()
@@ -117,25 +119,100 @@ class ModuleTest(unittest.TestCase):
                 self.assertEqual(module.wait(timeout=5), 0)
                 self.assertLess(time.monotonic() - sent, 1.0)
 
-    def test_wrong_options_end_it_with_a_message(self):
-        for arguments, message in (
-                (["-spin"], "unknown option '-spin'"),
-                (["-root", "-animation", "spin"], "bad value 'spin' for option '-animation'"),
-                (["-randomness", "11"], "bad value '11' for option '-randomness'"),
-                (["-window-id", "xyz"], "bad value 'xyz' for option '-window-id'"),
-                (["-lines"], "option '-lines' needs a value"),
-                (["-root", "-bg", "no-such-colour"], "unknown colour 'no-such-colour'")):
+    def test_wrong_options_are_warned_of_and_it_draws_with_the_defaults(self):
+        # What xscreensaver would otherwise start again and again: each wrong argument is one line of
+        # warning, and the module runs on with that option's default.
+        self.clear_root()
+        warnings = ("unknown option '-spin', ignored",
+                    "bad value 'spin' for option '-animation', using its default",
+                    "bad value '11' for option '-randomness', using its default",
+                    "bad value 'xyz' for option '-window-id', using its default",
+                    "bad value 'Sans--5' for option '-font', using its default",
+                    "option '-lines' needs a value, ignored",
+                    "unknown colour 'no-such-colour' for option '-bg', using its default")
+        # An empty XSCREENSAVER_WINDOW counts as none.
+        module = self.start("-root", "-spin", "-animation", "spin", "-randomness", "11", "-window-id", "xyz", "-font",
+                            "Sans--5", "-bg", "no-such-colour", "-lines", env=self.x.env(XSCREENSAVER_WINDOW=""))
+        box = self.drawn_box(module)
+        # The default animation bounces the block; it is shown whole.
+        self.assertLess(box[2] - box[0], xvfb_session.SCREEN_WIDTH / 2)
+        time.sleep(0.5)
+        self.assertIsNone(module.poll(), "the module ended")
+        stop(module)
+        errors = module.stderr.read()
+        self.assertEqual(errors.splitlines(), [f"kelvor: {warning}" for warning in warnings])
+        self.assertNotIn("usage:", errors)
+        # Only what leaves nothing to draw on ends it: with one line and a failure status.
+        for arguments, message in ((["-window-id", "0x7fffff0"], "kelvor: there is no window 0x7fffff0"),
+                                   (["-root", "-display", ":9999"], "kelvor: cannot open display ':9999'")):
             with self.subTest(" ".join(arguments)):
                 code, errors = self.x.run_module(*arguments)
                 self.assertNotEqual(code, 0)
-                self.assertIn(f"kelvor: {message}", errors)
-                self.assertIn("usage: kelvor ", errors)
-        code, errors = self.x.run_module("-window-id", "0x7fffff0")
-        self.assertNotEqual(code, 0)
-        self.assertIn("kelvor: there is no window", errors)
-        code, errors = self.x.run_module("-root", "-display", ":9999")
-        self.assertNotEqual(code, 0)
-        self.assertIn("kelvor: cannot open display ':9999'", errors)
+                self.assertEqual(errors.splitlines(), [message])
+
+    def test_fps_shows_the_frame_rate_in_the_bottom_left_corner(self):
+        self.clear_root()
+        module = self.start("-root", "--fps", "-animation", "centre", "-lines", "cpu")
+        self.drawn_box(module)
+        time.sleep(2.5)  # past the first reading
+        screen = self.x.screen_pixels()
+        corner = [screen.pixel(x, y) for y in range(xvfb_session.SCREEN_HEIGHT - 60, xvfb_session.SCREEN_HEIGHT)
+                  for x in range(0, 200)]
+        self.assertGreater(sum(1 for pixel in corner if pixel != BLACK), 100, "no frame rate in the corner")
+        shot = self.x.screenshot(self.x.work_dir / "fps.png")
+        text = xvfb_session.harness.read_text(
+            shot, (0, xvfb_session.SCREEN_HEIGHT - 60, 250, xvfb_session.SCREEN_HEIGHT - 1),
+            self.x.work_dir / "fps-text.png", 6)
+        self.assertRegex(text, r"FPS: ?\d+[.,]\d")
+        stop(module)
+        self.assertEqual(module.stderr.read(), "")
+
+    def test_small_windows_show_the_whole_block(self):
+        grey = "808080"
+        for width, height in ((300, 200), (200, 150)):
+            with self.subTest(f"{width} x {height}"):
+                left, top = 100, 100
+                pane = self.x.start_program(TOOLS / "pane_window", str(left), str(top), str(width), str(height), grey,
+                                            "8")
+                self.addCleanup(stop, pane)
+                pane_id = pane.stdout.readline().strip()
+                # A large font: halved for the pane and then made smaller still until the block fits.
+                module = self.start("-window-id", pane_id, "-animation", "centre", "-font", "DejaVu Sans-30")
+                time.sleep(1.5)
+                screen = self.x.screen_pixels()
+                drawn = [(x, y) for y in range(top, top + height) for x in range(left, left + width)
+                         if screen.pixel(x, y) != BLACK]
+                self.assertGreater(len(drawn), 200, "no text in the pane")
+                xs = [x for x, _ in drawn]
+                ys = [y for _, y in drawn]
+                # A block cut off by the pane would reach both of its edges.
+                self.assertLess(max(xs) - min(xs) + 1, width)
+                self.assertLess(max(ys) - min(ys) + 1, height)
+                # Centred.
+                self.assertAlmostEqual((min(xs) + max(xs)) / 2, left + width / 2, delta=12)
+                stop(module)
+                stop(pane)
+
+    def test_a_resized_window_keeps_the_block_centred(self):
+        self.clear_root()
+        module = self.start("-window", "-geometry", "640x480", "-animation", "centre")
+        found = subprocess.run(["xdotool", "search", "--sync", "--name", "^Kelvor$"], env=self.x.env(),
+                               capture_output=True, text=True, timeout=20).stdout.split()
+        self.assertEqual(len(found), 1)
+        self.drawn_box(module)
+        time.sleep(1.2)
+        subprocess.run(["xdotool", "windowsize", found[0], "320", "240"], env=self.x.env(), check=True, timeout=20)
+        # What the window leaves uncovered the server paints with the root's black.
+        time.sleep(1.5)
+        box = self.drawn_box(module)
+        self.assertLess(box[2], 320)
+        self.assertLess(box[3], 240)
+        self.assertAlmostEqual((box[0] + box[2]) / 2, 160, delta=8)
+        self.assertAlmostEqual((box[1] + box[3]) / 2, 120, delta=8)
+        # q closes a window of its own (there is no window manager to give it the focus).
+        subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], env=self.x.env(), check=True, timeout=20)
+        subprocess.run(["xdotool", "key", "q"], env=self.x.env(), check=True, timeout=20)
+        self.assertEqual(module.wait(timeout=5), 0)
 
     def test_a_command_line_as_the_settings_program_writes_it_runs(self):
         # What xscreensaver's settings program wrote to ~/.xscreensaver for choices made in its

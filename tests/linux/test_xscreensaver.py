@@ -74,12 +74,13 @@ class XscreensaverTest(unittest.TestCase):
             time.sleep(0.2)
         self.fail(f"{what() if callable(what) else what} within {timeout} s")
 
-    def test_the_daemon_runs_the_module_when_it_blanks_and_ends_it_when_it_unblanks(self):
-        # The programs line as the README tells users to add it.
+    def start_daemon(self, programs_line):
+        """Starts the daemon with a ~/.xscreensaver that runs only `programs_line`, and has it blank
+        the screen; returns its log."""
         (self.home / ".xscreensaver").write_text(
             "timeout: 0:30:00\ncycle: 0:00:00\nlock: False\nsplash: False\nfade: False\nunfade: False\n"
             "dpmsEnabled: False\nmode: one\nselected: 0\n"
-            f"programs: {self.module} -root -animation centre -font 'DejaVu Sans-20' -lines cpu \\n\n")
+            f"programs: {programs_line} \\n\n")
         log = self.x.work_dir / "xscreensaver.log"
         with open(log, "w") as output:
             self.daemon = subprocess.Popen([*self.user, "xscreensaver", "-no-splash", "-verbose"], env=self.env(),
@@ -94,6 +95,11 @@ class XscreensaverTest(unittest.TestCase):
 
         # A loaded machine can take a while to start the daemon and its helpers.
         self.wait_for(blanked, 45, lambda: f"the daemon did not blank (it said: {answers[-1:]}; its log: {log})")
+        return log
+
+    def test_the_daemon_runs_the_module_when_it_blanks_and_ends_it_when_it_unblanks(self):
+        # The programs line as the README tells users to add it.
+        self.start_daemon(f"{self.module} -root -animation centre -font 'DejaVu Sans-20' -lines cpu")
         pids = self.wait_for(lambda: module_processes(self.module), 20, "the daemon did not start the module")
         self.assertEqual(len(pids), 1)
         # It draws into the window the daemon names in the environment.
@@ -108,6 +114,25 @@ class XscreensaverTest(unittest.TestCase):
 
         self.assertEqual(self.command("-deactivate").returncode, 0)
         self.wait_for(lambda: not module_processes(self.module), 10, "the module did not end on unblanking")
+
+    def test_wrong_values_in_the_programs_line_start_the_module_once(self):
+        # What a slip in the settings dialog's fields writes, with the options every module takes.
+        log = self.start_daemon(f"{self.module} -root -animation centre -fg nosuch -randomness 99 -spin "
+                                "-font 'DejaVu Sans-20' -lines cpu --fps -delay 50000 -install")
+        pids = self.wait_for(lambda: module_processes(self.module), 20, "the daemon did not start the module")
+        box = self.x.drawn_box(timeout=15)
+        self.assertIsNotNone(box, "nothing drawn on the blanked screen")
+        time.sleep(4)
+        # Still the one process, started once.
+        self.assertEqual(module_processes(self.module), pids)
+        starts = [line for line in log.read_text().splitlines() if "forked" in line and str(self.module) in line]
+        self.assertEqual(len(starts), 1, log.read_text())
+        box = self.x.drawn_box(timeout=5)
+        shot = self.x.screenshot(self.x.work_dir / "xscreensaver-wrong.png")
+        text = xvfb_session.harness.read_text(shot, (box[0], xvfb_session.SCREEN_HEIGHT // 3, box[2],
+                                                     xvfb_session.SCREEN_HEIGHT * 2 // 3),
+                                              self.x.work_dir / "xscreensaver-wrong-text.png")
+        self.assertRegex(text, r"CPU usage: (\d{2,3} ?%\s*)+")
 
 
 if __name__ == "__main__":

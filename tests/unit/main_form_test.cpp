@@ -100,6 +100,8 @@ TEST_F(MainFormTest, PreviewBecomesAChildFillingThePaneWithHalvedFonts) {
     window.paneHandle = 4242;
     window.paneWidth = 152;
     window.paneHeight = 112;
+    // The display window placed in the pane has the pane's size.
+    surface.area = {152, 112};
     StoreSetting("FontSize", 9);
     EXPECT_EQ(form.Load("/p 4242"), StartMode::Preview);
     EXPECT_TRUE(form.PreviewMode());

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "animation/movers.h"
+#include "display/window_fit.h"
 #include "fakes/fake_block_surface.h"
 #include "fakes/fake_saver_platform.h"
+#include "host/frame_rate.h"
 #include "host/info_display.h"
 #include "host/module_options.h"
 
@@ -20,10 +25,11 @@ class ModuleDisplayTest : public ::testing::Test {
 protected:
     void Start(std::vector<std::string> arguments) {
         ModuleOptions options;
-        std::string error;
-        ASSERT_TRUE(ParseModuleOptions(arguments, options, error)) << error;
+        std::vector<std::string> warnings;
+        ParseModuleOptions(arguments, options, warnings);
         NoColourNames colours;
-        ASSERT_TRUE(ModuleSettings(options, colours, state.Settings, error)) << error;
+        state.Settings = ModuleSettings(options, colours, warnings);
+        ASSERT_TRUE(warnings.empty()) << warnings.front();
         state.Random = std::make_unique<SeededRandom>(7);
         state.CpuSampler = std::make_unique<FakeCpuSampler>(log);
         display.SetComputerName("rack4");
@@ -79,6 +85,124 @@ TEST_F(ModuleDisplayTest, AFontThePlatformCannotMakeLeavesTheOneBefore) {
     // The name is refused; the size, a separate property, still applies.
     EXPECT_EQ(block.Font(InfoLabel::Info).name, InfoBlock::kDesignFontName);
     EXPECT_EQ(block.Font(InfoLabel::Info).size, 30);
+}
+
+TEST(WindowFit, APreviewPaneHalvesTheSizeAndAnOverhangingBlockShrinksInProportion) {
+    for (const PixelSize pane : {PixelSize{152, 112}, PixelSize{300, 200}, PixelSize{639, 479}})
+        EXPECT_TRUE(IsPreviewSized(pane)) << pane.width;
+    for (const PixelSize window : {PixelSize{640, 200}, PixelSize{300, 480}, PixelSize{1920, 1080}})
+        EXPECT_FALSE(IsPreviewSized(window)) << window.width;
+    EXPECT_EQ(StartingFontSize(9, {152, 112}), 4.0);  // ties to the even size, as the Windows preview
+    EXPECT_EQ(StartingFontSize(11, {152, 112}), 6.0);
+    EXPECT_EQ(StartingFontSize(11, {1920, 1080}), 11.0);
+
+    EXPECT_EQ(SmallerFontSize(20, {400, 100}, {200, 200}), 10.0);
+    EXPECT_EQ(SmallerFontSize(20, {100, 800}, {200, 200}), 5.0);
+    // Just over: at least a quarter point less, in quarter points.
+    EXPECT_EQ(SmallerFontSize(10, {201, 10}, {200, 200}), 9.75);
+    EXPECT_EQ(SmallerFontSize(10, {2000, 10}, {1, 200}), kMinFittedFontSize);
+    EXPECT_EQ(SmallerFontSize(20, {200, 200}, {200, 200}), std::nullopt);
+    EXPECT_EQ(SmallerFontSize(20, {400, 100}, {0, 0}), std::nullopt);
+    EXPECT_EQ(SmallerFontSize(kMinFittedFontSize, {400, 100}, {200, 200}), std::nullopt);
+}
+
+TEST_F(ModuleDisplayTest, TheBlockFitsItsWindowAndIsFittedAgainWhenTheWindowChanges) {
+    surface.proportional = true;
+    surface.area = {300, 200};
+    Start({"-font", "DejaVu Sans-40", "-animation", "centre"});
+    display.FitToWindow();
+    // A window the size of a preview pane starts at half the size...
+    EXPECT_EQ(block.Font(InfoLabel::Info).size, 20.0);
+    display.Tick();
+    // ...and a block still too large shrinks until it fits, both labels alike.
+    const auto fits = [&] {
+        const PixelRect shown = block.BlockPixels();
+        return shown.left >= 0 && shown.top >= 0 && shown.right <= surface.area.width &&
+               shown.bottom <= surface.area.height;
+    };
+    EXPECT_LT(block.Font(InfoLabel::Info).size, 20.0);
+    EXPECT_EQ(block.Font(InfoLabel::Network).size, block.Font(InfoLabel::Info).size);
+    EXPECT_TRUE(fits());
+    // Not needlessly small: the widest line fills most of the width.
+    EXPECT_GT(block.BlockPixels().Width(), 250);
+
+    // A full-size window: the chosen size again, centred again.
+    surface.area = {1536, 1152};
+    display.WindowResized();
+    EXPECT_EQ(block.Font(InfoLabel::Info).size, 40.0);
+    EXPECT_TRUE(fits());
+    EXPECT_NEAR(block.BlockPixels().left + block.BlockPixels().right, 1536, 1);
+    EXPECT_NEAR(block.BlockPixels().top + block.BlockPixels().bottom, 1152, 1);
+    for (int second = 0; second < 3; ++second)
+        for (int tick = 0; tick < 10; ++tick) display.Tick();
+    EXPECT_EQ(block.Font(InfoLabel::Info).size, 40.0);
+}
+
+TEST_F(ModuleDisplayTest, AMovingBlockIsBroughtBackInsideAShrunkenWindow) {
+    for (const int16_t animation :
+         {Movers::kBounceOffSides, Movers::kRandomPath, Movers::kRandomSliding, Movers::kRandomJumping}) {
+        SCOPED_TRACE(animation);
+        ProgramState fresh;
+        FakeBlockSurface wide;
+        InfoDisplay moving{fresh, wide, sources};
+        fresh.Settings = DefaultSettings();
+        fresh.Settings.MoveOption = animation;
+        fresh.Random = std::make_unique<SeededRandom>(3);
+        fresh.CpuSampler = std::make_unique<FakeCpuSampler>(log);
+        moving.Start();
+        moving.FitToWindow();
+        for (int tick = 0; tick < 200; ++tick) moving.Tick();
+        // The window shrinks to the block's top-left quarter of the screen, or less.
+        wide.area = {700, 500};
+        moving.WindowResized();
+        const PixelRect shown = moving.Block().BlockPixels();
+        EXPECT_GE(shown.left, 0);
+        EXPECT_GE(shown.top, 0);
+        EXPECT_LE(shown.right, 700);
+        EXPECT_LE(shown.bottom, 500);
+        // And it moves on inside from there.
+        for (int tick = 0; tick < 50; ++tick) moving.Tick();
+        const PixelRect later = moving.Block().BlockPixels();
+        EXPECT_LT(later.left, 700);
+        EXPECT_LT(later.top, 500);
+        EXPECT_GT(later.right, 0);
+    }
+}
+
+TEST_F(ModuleDisplayTest, ADelayKeepsTheNetworkLineAtFiveAndTheTextAtOneRefreshASecond) {
+    for (const auto& [microseconds, ticks, statusCalls, rebuilds] :
+         {std::tuple{100000, 10, 5, 1}, std::tuple{20000, 50, 5, 1}, std::tuple{30000, 33, 5, 1},
+          std::tuple{1000000, 1, 1, 1}, std::tuple{500000, 2, 2, 1}}) {
+        SCOPED_TRACE(microseconds);
+        FakeInformationSources counted;
+        ProgramState fresh;
+        FakeBlockSurface plain;
+        InfoDisplay timed{fresh, plain, counted};
+        fresh.Settings = DefaultSettings();
+        fresh.Random = std::make_unique<SeededRandom>(3);
+        fresh.CpuSampler = std::make_unique<FakeCpuSampler>(log);
+        timed.SetTickInterval(microseconds);
+        timed.Start();
+        // Three seconds of ticks.
+        for (int tick = 0; tick < 3 * ticks; ++tick) timed.Tick();
+        EXPECT_EQ(counted.statusCalls, 3 * statusCalls);
+        EXPECT_EQ(counted.uptimeCalls, 3 * rebuilds);
+    }
+}
+
+TEST(FrameRate, FramesASecondAndTheProcessorsShareOnceASecond) {
+    FrameRate rate;
+    EXPECT_FALSE(rate.Frame(100.0, 5.0));  // the start
+    bool changed = false;
+    for (int frame = 1; frame <= 10; ++frame) {
+        changed = rate.Frame(100.0 + frame * 0.1, 5.0 + frame * 0.002);
+        EXPECT_EQ(changed, frame == 10) << frame;
+    }
+    EXPECT_EQ(rate.Text(), "FPS: 10.0\rLoad: 2.0%");
+    // Half as many frames in the next second and two seconds' pause: the rate over the time it took.
+    for (int frame = 1; frame <= 4; ++frame) EXPECT_FALSE(rate.Frame(101.0 + frame * 0.2, 5.02));
+    EXPECT_TRUE(rate.Frame(104.0, 5.32));
+    EXPECT_EQ(rate.Text(), "FPS: 1.7\rLoad: 10.0%");
 }
 
 }  // namespace

@@ -18,25 +18,37 @@ public:
     std::map<std::string, int32_t> colours{{"navy", 0x800000}, {"#ffff00", 0x00FFFF}};
 };
 
+// The options of the arguments; nothing when any argument drew a warning (the first in `error`).
 std::optional<ModuleOptions> Parse(std::vector<std::string> arguments, std::string* error = nullptr) {
     ModuleOptions options;
-    std::string reason;
-    if (!ParseModuleOptions(arguments, options, reason)) {
-        if (error != nullptr) *error = reason;
+    std::vector<std::string> warnings;
+    ParseModuleOptions(arguments, options, warnings);
+    if (!warnings.empty()) {
+        if (error != nullptr) *error = warnings.front();
         return std::nullopt;
     }
-    EXPECT_EQ(reason, "");
     return options;
 }
 
-SaverSettings SettingsOf(std::vector<std::string> arguments) {
-    const std::optional<ModuleOptions> options = Parse(std::move(arguments));
-    EXPECT_TRUE(options.has_value());
-    FakeColourNames colours;
+// What the arguments come to, warnings and all.
+struct Outcome {
+    ModuleOptions options;
     SaverSettings settings;
-    std::string error;
-    EXPECT_TRUE(ModuleSettings(options.value_or(ModuleOptions{}), colours, settings, error)) << error;
-    return settings;
+    std::vector<std::string> warnings;
+};
+
+Outcome OutcomeOf(std::vector<std::string> arguments) {
+    Outcome outcome;
+    ParseModuleOptions(arguments, outcome.options, outcome.warnings);
+    FakeColourNames colours;
+    outcome.settings = ModuleSettings(outcome.options, colours, outcome.warnings);
+    return outcome;
+}
+
+SaverSettings SettingsOf(std::vector<std::string> arguments) {
+    const Outcome outcome = OutcomeOf(std::move(arguments));
+    EXPECT_TRUE(outcome.warnings.empty()) << outcome.warnings.front();
+    return outcome.settings;
 }
 
 TEST(ModuleOptions, EveryOptionWithOneDashOrTwo) {
@@ -90,40 +102,108 @@ TEST(ModuleOptions, ValuesInTheirForms) {
     EXPECT_EQ(Parse({})->moveOption, std::nullopt);
 }
 
-TEST(ModuleOptions, WrongArgumentsAreRefusedWithTheReason) {
+TEST(ModuleOptions, WrongArgumentsAreWarnedOfAndLeaveTheDefaults) {
+    const std::string ignored = ", ignored";
+    const std::string defaulted = ", using its default";
     const struct {
         std::vector<std::string> arguments;
         std::string reason;
     } cases[] = {
-        {{"-spin"}, "unknown option '-spin'"},
-        {{"---root"}, "unknown option '---root'"},
-        {{"root"}, "unexpected argument 'root'"},
-        {{"-font"}, "option '-font' needs a value"},
-        {{"-animation", "spin"}, "bad value 'spin' for option '-animation'"},
-        {{"-randomness", "11"}, "bad value '11' for option '-randomness'"},
-        {{"-randomness", "-1"}, "bad value '-1' for option '-randomness'"},
-        {{"-randomness", "5x"}, "bad value '5x' for option '-randomness'"},
-        {{"-clock", "13"}, "bad value '13' for option '-clock'"},
-        {{"-lines", "cpu,disk"}, "bad value 'cpu,disk' for option '-lines'"},
-        {{"-lines", " , "}, "bad value ' , ' for option '-lines'"},
-        {{"-window-id", "0"}, "bad value '0' for option '-window-id'"},
-        {{"-window-id", "0x"}, "bad value '0x' for option '-window-id'"},
-        {{"-window-id", "0x100000000"}, "bad value '0x100000000' for option '-window-id'"},
-        {{"-window-id", "window"}, "bad value 'window' for option '-window-id'"},
-        {{"-font", "Sans-0"}, "bad value 'Sans-0' for option '-font'"},
-        {{"-font", "Sans-2161"}, "bad value 'Sans-2161' for option '-font'"},
-        {{"-font", "-12"}, "bad value '-12' for option '-font'"},
-        {{"-font", "Sans:heavy"}, "bad value 'Sans:heavy' for option '-font'"},
-        {{"-font", std::string(32, 'F')}, "bad value '" + std::string(32, 'F') + "' for option '-font'"},
-        {{"-fg", ""}, "bad value '' for option '-fg'"},
+        {{"-spin"}, "unknown option '-spin'" + ignored},
+        {{"---root"}, "unknown option '---root'" + ignored},
+        {{"root"}, "unexpected argument 'root'" + ignored},
+        {{"-font"}, "option '-font' needs a value" + ignored},
+        {{"-animation", "spin"}, "bad value 'spin' for option '-animation'" + defaulted},
+        {{"-randomness", "11"}, "bad value '11' for option '-randomness'" + defaulted},
+        {{"-randomness", "-1"}, "bad value '-1' for option '-randomness'" + defaulted},
+        {{"-randomness", "5x"}, "bad value '5x' for option '-randomness'" + defaulted},
+        {{"-clock", "13"}, "bad value '13' for option '-clock'" + defaulted},
+        {{"-lines", "cpu,disk"}, "bad value 'cpu,disk' for option '-lines'" + defaulted},
+        {{"-lines", " , "}, "bad value ' , ' for option '-lines'" + defaulted},
+        {{"-window-id", "0"}, "bad value '0' for option '-window-id'" + defaulted},
+        {{"-window-id", "0x"}, "bad value '0x' for option '-window-id'" + defaulted},
+        {{"-window-id", "0x100000000"}, "bad value '0x100000000' for option '-window-id'" + defaulted},
+        {{"-window-id", "window"}, "bad value 'window' for option '-window-id'" + defaulted},
+        {{"-font", "Sans-0"}, "bad value 'Sans-0' for option '-font'" + defaulted},
+        {{"-font", "Sans-2161"}, "bad value 'Sans-2161' for option '-font'" + defaulted},
+        {{"-font", "-12"}, "bad value '-12' for option '-font'" + defaulted},
+        {{"-font", "Sans:heavy"}, "bad value 'Sans:heavy' for option '-font'" + defaulted},
+        {{"-font", std::string(32, 'F')}, "bad value '" + std::string(32, 'F') + "' for option '-font'" + defaulted},
+        {{"-fg", ""}, "bad value '' for option '-fg'" + defaulted},
+        // A minus sign before the size, not a family "Sans-".
+        {{"-font", "Sans--5"}, "bad value 'Sans--5' for option '-font'" + defaulted},
+        {{"-font", "Sans-"}, "bad value 'Sans-' for option '-font'" + defaulted},
+        {{"-delay", "0"}, "bad value '0' for option '-delay'" + defaulted},
+        {{"-delay", "1000001"}, "bad value '1000001' for option '-delay'" + defaulted},
+        {{"-delay", "fast"}, "bad value 'fast' for option '-delay'" + defaulted},
+        {{"-visual", ""}, "bad value '' for option '-visual'" + defaulted},
+        {{"-geometry", "300"}, "bad value '300' for option '-geometry'" + defaulted},
+        {{"-geometry", "0x200"}, "bad value '0x200' for option '-geometry'" + defaulted},
+        {{"-geometry", "300x200+5"}, "bad value '300x200+5' for option '-geometry'" + defaulted},
+        {{"-geometry", "300x200+5+5+5"}, "bad value '300x200+5+5+5' for option '-geometry'" + defaulted},
+        {{"-geometry", "999999x2"}, "bad value '999999x2' for option '-geometry'" + defaulted},
     };
     for (const auto& c : cases) {
         std::string error;
         EXPECT_FALSE(Parse(c.arguments, &error).has_value()) << c.reason;
         EXPECT_EQ(error, c.reason);
+        // One warning each, and everything as if the argument had not been given.
+        const Outcome outcome = OutcomeOf(c.arguments);
+        EXPECT_EQ(outcome.warnings.size(), 1u) << c.reason;
+        EXPECT_EQ(outcome.settings, DefaultSettings()) << c.reason;
+        EXPECT_FALSE(outcome.options.windowId || outcome.options.geometry || outcome.options.root) << c.reason;
+        EXPECT_EQ(outcome.options.tickMicroseconds, kDefaultTickMicroseconds) << c.reason;
+        EXPECT_EQ(outcome.options.visual, "") << c.reason;
     }
     EXPECT_TRUE(Parse({"-font", std::string(31, 'F') + "-9"}).has_value());
     EXPECT_NE(ModuleUsage().find("usage: kelvor [-root | -window | -window-id ID]"), std::string::npos);
+}
+
+TEST(ModuleOptions, WhatFollowsAWrongArgumentStillCounts) {
+    // The word after an unknown option goes with it; the options after it apply.
+    const Outcome outcome =
+        OutcomeOf({"-spin", "fast", "-animation", "wobble", "-root", "-clock", "24", "-fg", "nosuch", "-bg", "navy"});
+    EXPECT_EQ(outcome.warnings,
+              (std::vector<std::string>{"unknown option '-spin' and its value 'fast', ignored",
+                                        "bad value 'wobble' for option '-animation', using its default",
+                                        "unknown colour 'nosuch' for option '-fg', using its default"}));
+    EXPECT_TRUE(outcome.options.root);
+    EXPECT_EQ(outcome.settings.TimeFormat, kTime24Hour);
+    EXPECT_EQ(outcome.settings.MoveOption, DefaultSettings().MoveOption);
+    EXPECT_EQ(outcome.settings.FontColour, DefaultSettings().FontColour);
+    EXPECT_EQ(outcome.settings.BgColour, 0x800000);
+}
+
+TEST(ModuleOptions, TheOptionsOfEveryDisplayModule) {
+    const auto options = Parse({"--fps", "-install", "-visual", "TrueColor", "-sync", "-geometry", "300x200-10+20",
+                                "--delay", "20000", "-mono"});
+    ASSERT_TRUE(options.has_value());
+    EXPECT_TRUE(options->fps && options->installColormap && options->synchronous);
+    EXPECT_EQ(options->visual, "TrueColor");
+    EXPECT_EQ(options->tickMicroseconds, 20000);
+    ASSERT_TRUE(options->geometry.has_value());
+    EXPECT_EQ(options->geometry->width, 300);
+    EXPECT_EQ(options->geometry->height, 200);
+    EXPECT_EQ(options->geometry->x, 10);
+    EXPECT_EQ(options->geometry->y, 20);
+    EXPECT_TRUE(options->geometry->fromRight);
+    EXPECT_FALSE(options->geometry->fromBottom);
+    // The later of two contrary flags wins.
+    EXPECT_FALSE(Parse({"-fps", "-no-fps", "-install", "-noinstall"})->fps);
+    EXPECT_FALSE(Parse({"-install", "-noinstall"})->installColormap);
+    const auto placeOnly = Parse({"-geometry", "+0+5"})->geometry;
+    EXPECT_FALSE(placeOnly->width.has_value());
+    EXPECT_EQ(placeOnly->y, 5);
+    EXPECT_EQ(Parse({"-delay", "10000"})->tickMicroseconds, kMinTickMicroseconds);
+    EXPECT_EQ(Parse({"-delay", "1000000"})->tickMicroseconds, kMaxTickMicroseconds);
+    EXPECT_EQ(Parse({})->tickMicroseconds, 100000);
+    // The usage is wrapped into lines a terminal shows whole.
+    const std::string usage = ModuleUsage();
+    for (size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+        end = usage.find('\n', start);
+        EXPECT_LE(usage.substr(start, end - start).size(), 80u) << usage.substr(start, end - start);
+    }
+    EXPECT_NE(usage.find("-delay MICROSECONDS"), std::string::npos);
 }
 
 TEST(ModuleOptions, WhereToDrawFollowsXscreensaversConventions) {
@@ -144,16 +224,19 @@ TEST(ModuleOptions, WhereToDrawFollowsXscreensaversConventions) {
         {{"-window"}, "0x600008", ModuleTarget::OwnWindow, 0},
     };
     for (const auto& c : cases) {
-        TargetChoice choice{ModuleTarget::Root, 99};
-        std::string error;
-        ASSERT_TRUE(ChooseTarget(*Parse(c.arguments), c.environment, choice, error));
+        std::vector<std::string> warnings;
+        const TargetChoice choice = ChooseTarget(*Parse(c.arguments), c.environment, warnings);
+        EXPECT_TRUE(warnings.empty());
         EXPECT_EQ(choice.target, c.target);
         EXPECT_EQ(choice.windowId, c.windowId);
     }
-    TargetChoice choice;
-    std::string error;
-    EXPECT_FALSE(ChooseTarget(*Parse({"-root"}), "0xzz", choice, error));
-    EXPECT_EQ(error, "XSCREENSAVER_WINDOW holds no window id: '0xzz'");
+    // A variable without a window id is passed over: an empty one silently.
+    std::vector<std::string> warnings;
+    EXPECT_EQ(ChooseTarget(*Parse({"-root"}), "", warnings).target, ModuleTarget::Root);
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(ChooseTarget(*Parse({"-root"}), "0xzz", warnings).target, ModuleTarget::Root);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], "XSCREENSAVER_WINDOW holds no window id: '0xzz', ignored");
 }
 
 TEST(ModuleSettings, NoOptionsGiveTheDefaultsAndEachOptionItsSetting) {
@@ -188,14 +271,19 @@ TEST(ModuleSettings, TheTextShowsUnlessTheLinesSayOtherwise) {
     const SaverSettings hidden = SettingsOf({"-text", "Rack 4", "-lines", "cpu"});
     EXPECT_EQ(hidden.DisplayItems, kShowCpu);
     EXPECT_EQ(hidden.Descr, "Rack 4");
+    // Single lines hidden, after the list whichever comes first.
+    EXPECT_EQ(SettingsOf({"--no-cpu", "-lines", "all", "-no-network"}).DisplayItems,
+              0xFF & ~(kShowCpu | kShowNetwork));
+    EXPECT_EQ(SettingsOf({"-text", "Rack 4", "-no-text"}).DisplayItems, DefaultSettings().DisplayItems);
+    EXPECT_FALSE(Parse({"-no-disk"}).has_value());
 }
 
-TEST(ModuleSettings, AColourTheDisplayDoesNotKnowIsRefused) {
+TEST(ModuleSettings, AColourTheDisplayDoesNotKnowIsWarnedOfAndLeftAtItsDefault) {
     FakeColourNames colours;
-    SaverSettings settings;
-    std::string error;
-    EXPECT_FALSE(ModuleSettings(*Parse({"-bg", "no such colour"}), colours, settings, error));
-    EXPECT_EQ(error, "unknown colour 'no such colour'");
+    std::vector<std::string> warnings;
+    EXPECT_EQ(ModuleSettings(*Parse({"-bg", "no such colour"}), colours, warnings), DefaultSettings());
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], "unknown colour 'no such colour' for option '-bg', using its default");
 }
 
 TEST(DotsPerInch, TheUsersSettingThenTheScreensSizeThenNinetySix) {

@@ -42,10 +42,12 @@ std::vector<std::string> Words(std::string argument, const std::string& value = 
     return words;
 }
 
+// The options of the arguments; nothing when any of them drew a warning.
 std::optional<ModuleOptions> Parse(const std::vector<std::string>& arguments) {
     ModuleOptions options;
-    std::string error;
-    if (!ParseModuleOptions(arguments, options, error)) return std::nullopt;
+    std::vector<std::string> warnings;
+    ParseModuleOptions(arguments, options, warnings);
+    if (!warnings.empty()) return std::nullopt;
     return options;
 }
 
@@ -107,6 +109,41 @@ TEST(SettingsDescription, ItShowsTheModulesDefaults) {
         if (!option->HasAttribute("arg-set")) continue;
         EXPECT_NE(Parse(Words(option->Attribute("arg-set")))->timeFormat, DefaultSettings().TimeFormat);
     }
+
+    // The speed control: its default is the module's tick.
+    ASSERT_TRUE(byId.contains("delay"));
+    EXPECT_EQ(std::stoi(byId["delay"]->Attribute("default")), kDefaultTickMicroseconds);
+    ASSERT_TRUE(byId.contains("showfps"));
+    EXPECT_TRUE(Parse(Words(byId["showfps"]->Attribute("arg-set")))->fps);
+}
+
+TEST(SettingsDescription, EachLineHasABoxThatHidesExactlyThatLine) {
+    const test::XmlElement description = ReadDescription();
+    uint8_t boxed = 0;
+    ForEachElement(description, [&](const test::XmlElement& element) {
+        if (element.name != "boolean" || element.Attribute("id") == "showfps") return;
+        // Ticked, as every line of the module's defaults with a text given, unless it writes its argument.
+        ASSERT_TRUE(element.HasAttribute("arg-unset")) << element.Attribute("id");
+        ASSERT_FALSE(element.HasAttribute("arg-set")) << element.Attribute("id");
+        std::vector<std::string> arguments = Words(element.Attribute("arg-unset"));
+        arguments.insert(arguments.end(), {"-text", "Rack 4"});
+        const std::optional<ModuleOptions> options = Parse(arguments);
+        ASSERT_TRUE(options.has_value()) << element.Attribute("id");
+        std::vector<std::string> warnings;
+        class AnyColour final : public ColourNames {
+        public:
+            std::optional<int32_t> Colour(const std::string&) override { return 0; }
+        } colours;
+        const uint8_t shown = ModuleSettings(*options, colours, warnings).DisplayItems;
+        const uint8_t all = DefaultSettings().DisplayItems | kShowDescription;
+        const auto hidden = static_cast<uint8_t>(all & ~shown);
+        // One line each, and a different one each.
+        EXPECT_EQ(hidden & (hidden - 1), 0) << element.Attribute("id");
+        EXPECT_NE(hidden, 0) << element.Attribute("id");
+        EXPECT_EQ(boxed & hidden, 0) << element.Attribute("id");
+        boxed |= hidden;
+    });
+    EXPECT_EQ(boxed, DefaultSettings().DisplayItems | kShowDescription);
 }
 
 }  // namespace
