@@ -18,6 +18,7 @@ float FarEdgeWithBand(float size, float position, int32_t margin) {
 
 void Movers::MoveBounce(bool firstTickDone) {
     IgnoreMoves(2, kIgnoredMovesCap);
+    FollowLayout(firstTickDone);
     if (!firstTickDone) CentreText();
 
     const float areaWidth = surface_.AreaWidth();
@@ -52,8 +53,33 @@ void Movers::MoveBounce(bool firstTickDone) {
     if (static_cast<double>(height) + surface_.Top() > areaHeight)
         surface_.SetTop(ToSingle(static_cast<double>(areaHeight) - height));
 
-    surface_.Move(ToSingle(Int(surface_.Left() + state_.BounceScale * state_.BounceSpeedX)),
-                  ToSingle(Int(surface_.Top() + state_.BounceScale * state_.BounceSpeedY)));
+    double nextLeft = Int(surface_.Left() + state_.BounceScale * state_.BounceSpeedX);
+    double nextTop = Int(surface_.Top() + state_.BounceScale * state_.BounceSpeedY);
+    if (shown_.HasDeadArea()) BounceOffDeadParts(nextLeft, nextTop, r);
+    surface_.Move(ToSingle(nextLeft), ToSingle(nextTop));
+}
+
+void Movers::BounceOffDeadParts(double& nextLeft, double& nextTop, double r) {
+    const TwipPoint here = Position();
+    const bool shownHere = shown_.Shows(here);
+    const bool shownNext = shown_.Shows({nextLeft, nextTop});
+    if (shownHere && shownNext) return;
+    // A panel that grew into a dead part, or was pulled back into one, goes on from the nearest
+    // place a monitor shows.
+    const TwipPoint from = shownHere ? here : shown_.Nearest(here);
+    if (!shownNext) {
+        // Reflect the direction that crosses; at an outer corner, where neither alone does, both.
+        bool across = !shown_.Shows({nextLeft, from.y});
+        bool down = !shown_.Shows({from.x, nextTop});
+        if (!across && !down) across = down = true;
+        if (across) Bounce(state_.BounceSpeedX, r);
+        if (down) Bounce(state_.BounceSpeedY, r);
+    }
+    nextLeft = Int(from.x + state_.BounceScale * state_.BounceSpeedX);
+    nextTop = Int(from.y + state_.BounceScale * state_.BounceSpeedY);
+    if (shown_.Shows({nextLeft, nextTop})) return;
+    nextLeft = from.x;
+    nextTop = from.y;
 }
 
 void Movers::Bounce(double& reversed, double r) {

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "animation/monitor_layout.h"
+
 namespace kelvor {
 
 class MoverSurface {
@@ -34,6 +36,9 @@ public:
     virtual int32_t DesktopTop() const = 0;
     virtual double TwipsPerPixelX() const = 0;
     virtual double TwipsPerPixelY() const = 0;
+
+    // The monitors that show the area, in pixels relative to it; empty when it is one monitor.
+    virtual const MonitorLayout& Monitors() const = 0;
 };
 
 }  // namespace kelvor

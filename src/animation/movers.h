@@ -1,11 +1,13 @@
 #pragma once
 // The five movers that reposition the information panel once per refresh tick, the centring they
-// share on the first tick, and the choice of mover by animation type.
+// share on the first tick, and the choice of mover by animation type. Where the monitors leave
+// parts of the area unseen, every mover keeps the whole panel where a monitor shows it.
 
 #include <cstdint>
 
 #include "animation/mover_state.h"
 #include "animation/mover_surface.h"
+#include "animation/shown_area.h"
 #include "common/random_generator.h"
 
 namespace kelvor {
@@ -29,8 +31,8 @@ public:
     void MoveByOption(int32_t moveOption, bool firstTickDone);
 
     // After the area changed its size: Stationary in Centre centres the panel again, the others
-    // bring it back inside the area (a panel larger than the area keeps to its top-left corner) and
-    // move on from there.
+    // bring it back inside the area (a panel larger than the area keeps to its top-left corner),
+    // onto a monitor that shows it, and move on from there.
     void BringInside(int32_t moveOption);
 
     void CentreText();
@@ -51,11 +53,23 @@ private:
     // The most mouse-move events a mover's own movement asks to be ignored.
     static constexpr int32_t kIgnoredMovesCap = 4;
 
+    // How often a jump or slide target is drawn again before the movers give up on the draw.
+    static constexpr int32_t kMostRedraws = 100;
+
     // Adds to the ignored-moves counter and caps it.
     void IgnoreMoves(int32_t amount, int32_t cap);
+    // Follows a change of the monitors or the area; after the first tick a panel that no longer
+    // shows wholly is brought onto the nearest monitor (Stationary in Centre centres it again).
+    void FollowLayout(bool firstTickDone);
+    void BringOntoMonitor();
+    TwipPoint Position() const { return {surface_.Left(), surface_.Top()}; }
     void PickSlideTarget();
     // Reverses one velocity component and offers both to RandomiseSpeed.
     void Bounce(double& reversed, double r);
+    // Reflects the bounce off the edges of dead parts that the next step would cross.
+    void BounceOffDeadParts(double& nextLeft, double& nextTop, double r);
+    // Holds the path's step back on the axis that would take the panel into a dead part.
+    void HoldPathOnMonitors(int32_t fromX, int32_t fromY);
     void ReaimPathAtEdges();
 
     MoverSurface& surface_;
@@ -63,6 +77,7 @@ private:
     int16_t& ignoreMouseMoves_;
     const int16_t moveEBRandom_;
     MoverState state_;
+    ShownArea shown_;
 };
 
 }  // namespace kelvor

@@ -19,6 +19,7 @@ constexpr double kSlideCapture = 100.0;
 }  // namespace
 
 void Movers::MoveRandomJump(bool firstTickDone) {
+    FollowLayout(firstTickDone);
     if (!firstTickDone) CentreText();
     const double dwell = 5000.0 / kTimerIntervalMs;
     if (state_.JumpTicks != dwell) {
@@ -26,16 +27,28 @@ void Movers::MoveRandomJump(bool firstTickDone) {
         return;
     }
     IgnoreMoves(1, kIgnoredMovesCap);
-    const double roomAcross = static_cast<double>(surface_.AreaWidth()) - surface_.PanelWidth();
-    const double r1 = random_.Next();
-    const double roomDown = static_cast<double>(surface_.AreaHeight()) - surface_.PanelHeight();
-    const double r2 = random_.Next();
-    surface_.Move(ToSingle(Int(roomAcross * r1)), ToSingle(Int(roomDown * r2)));
+    const TwipBounds& box = shown_.Box();
+    TwipPoint to;
+    for (int32_t draw = 0;; ++draw) {
+        const double roomAcross = box.right - box.left - surface_.PanelWidth();
+        const double r1 = random_.Next();
+        const double roomDown = box.bottom - box.top - surface_.PanelHeight();
+        const double r2 = random_.Next();
+        to = {box.left + Int(roomAcross * r1), box.top + Int(roomDown * r2)};
+        // Where a monitor leaves part of the area unseen, the panel lands wholly on one monitor.
+        if (!shown_.HasDeadArea() || shown_.OnOneMonitor(to)) break;
+        if (draw == kMostRedraws) {
+            to = shown_.Nearest(to);
+            break;
+        }
+    }
+    surface_.Move(ToSingle(to.x), ToSingle(to.y));
     state_.JumpTicks = 0;
 }
 
 void Movers::MoveRandomSlide(bool firstTickDone) {
     IgnoreMoves(2, kIgnoredMovesCap);
+    FollowLayout(firstTickDone);
     if (!firstTickDone) CentreText();
     const double left = surface_.Left();
     const double top = surface_.Top();
@@ -43,15 +56,41 @@ void Movers::MoveRandomSlide(bool firstTickDone) {
     if (std::abs(left - state_.SlideTargetX) < kSlideCapture || std::abs(top - state_.SlideTargetY) < kSlideCapture ||
         (state_.SlideTargetX == 0 && state_.SlideTargetY == 0))
         PickSlideTarget();
-    surface_.Move(ToSingle(surface_.Left() + kSlideStep * state_.SlideStepX),
-                  ToSingle(surface_.Top() + kSlideStep * state_.SlideStepY));
+    const auto next = [this] {
+        return TwipPoint{ToSingle(surface_.Left() + kSlideStep * state_.SlideStepX),
+                         ToSingle(surface_.Top() + kSlideStep * state_.SlideStepY)};
+    };
+    TwipPoint to = next();
+    // A panel that grew on its way can meet a dead part: it takes another run from where it is.
+    if (shown_.HasDeadArea() && !shown_.Shows(to)) {
+        PickSlideTarget();
+        to = next();
+        if (!shown_.Shows(to)) return;
+    }
+    surface_.Move(ToSingle(to.x), ToSingle(to.y));
 }
 
 void Movers::PickSlideTarget() {
-    state_.SlideTargetX =
-        RoundToInt32(Int((static_cast<double>(surface_.AreaWidth()) - surface_.PanelWidth()) * random_.Next()));
-    state_.SlideTargetY =
-        RoundToInt32(Int((static_cast<double>(surface_.AreaHeight()) - surface_.PanelHeight()) * random_.Next()));
+    if (shown_.HasDeadArea()) BringOntoMonitor();
+    const TwipPoint from = Position();
+    const TwipBounds& box = shown_.Box();
+    for (int32_t draw = 0;; ++draw) {
+        state_.SlideTargetX =
+            RoundToInt32(box.left + Int((box.right - box.left - surface_.PanelWidth()) * random_.Next()));
+        state_.SlideTargetY =
+            RoundToInt32(box.top + Int((box.bottom - box.top - surface_.PanelHeight()) * random_.Next()));
+        // Where a monitor leaves part of the area unseen, the target lies wholly on one monitor and
+        // the straight run to it crosses nothing unseen.
+        if (!shown_.HasDeadArea()) break;
+        const TwipPoint target{static_cast<double>(state_.SlideTargetX), static_cast<double>(state_.SlideTargetY)};
+        if (shown_.OnOneMonitor(target) && shown_.RunIsShown(from, target)) break;
+        if (draw == kMostRedraws) {
+            // No run found: stay put this tick; the next one picks again.
+            state_.SlideTargetX = RoundToInt32(from.x);
+            state_.SlideTargetY = RoundToInt32(from.y);
+            break;
+        }
+    }
     const double left = surface_.Left();
     const double top = surface_.Top();
     const double dx = state_.SlideTargetX - left;

@@ -5,6 +5,7 @@
 
 #include "common/rounding.h"
 #include "common/run_time_error.h"
+#include "display/line_wrap.h"
 
 namespace kelvor {
 
@@ -110,6 +111,12 @@ void InfoBlock::RepaintNow() { surface_.PaintNow(); }
 void InfoBlock::SetDesktopOrigin(int32_t left, int32_t top) {
     desktopLeft_ = left;
     desktopTop_ = top;
+}
+
+std::string InfoBlock::WrapToPrimaryWidth(InfoLabel label, std::string_view line, size_t keep) {
+    const bool hasPrimary = monitors_.primary < monitors_.monitors.size();
+    const int32_t width = hasPrimary ? monitors_.monitors[monitors_.primary].Width() : surface_.AreaSize().width;
+    return WrapAtBlanks(line, keep, width, [&](std::string_view part) { return surface_.LineWidth(label, part); });
 }
 
 PixelRect InfoBlock::BlockPixels() const {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "animation/mover_surface.h"
@@ -73,6 +74,12 @@ public:
 
     // The virtual desktop's top-left corner in pixels, for the centring.
     void SetDesktopOrigin(int32_t left, int32_t top);
+    // The monitors that show the area (pixels relative to it); the movers keep the panel on them.
+    void SetMonitors(MonitorLayout monitors) { monitors_ = std::move(monitors); }
+    // A line of blank-separated items broken onto continuation lines where it is wider than the
+    // primary monitor (the area when no monitors are known); `keep` leading characters stay with
+    // the first item.
+    std::string WrapToPrimaryWidth(InfoLabel label, std::string_view line, size_t keep);
 
     // What the platform paints: the panel in pixels, and each line of the visible labels with its
     // top-left corner in pixels.
@@ -94,6 +101,7 @@ public:
     int32_t DesktopTop() const override { return desktopTop_; }
     double TwipsPerPixelX() const override { return surface_.TwipsPerPixelX(); }
     double TwipsPerPixelY() const override { return surface_.TwipsPerPixelY(); }
+    const MonitorLayout& Monitors() const override { return monitors_; }
 
 private:
     struct Label {
@@ -124,6 +132,7 @@ private:
     float height_ = kDesignHeight;
     int32_t desktopLeft_ = 0;
     int32_t desktopTop_ = 0;
+    MonitorLayout monitors_;
 };
 
 template <typename Draw>

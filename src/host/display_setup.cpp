@@ -1,3 +1,4 @@
+#include "animation/monitor_layout.h"
 #include "host/command_line.h"
 #include "host/main_form.h"
 
@@ -7,9 +8,23 @@ void MainForm::SetupRegularMode() {
     previewMode_ = false;
     display_.HideLabels();
     if (!state_.IsNtFamily()) platform_.SetScreenSaverRunning(true);
+    CoverDesktop();
+    window_.ShowCursor(false);
+}
+
+void MainForm::CoverDesktop() {
     const DesktopBounds& d = state_.Desktop;
     window_.PlaceTopmost(d.Left, d.Top, d.Right - d.Left, d.Bottom - d.Top);
-    window_.ShowCursor(false);
+    display_.Block().SetMonitors(LayoutInArea(d.Monitors, d.Primary, {d.Left, d.Top}));
+}
+
+void MainForm::DisplayChanged() {
+    // The preview's pane is its one monitor, whatever the desktop does.
+    if (!shown_ || previewMode_) return;
+    state_.Desktop = {};
+    platform_.GetDesktopBounds(state_.Os.HasMultiMonitor, state_.Desktop);
+    display_.Block().SetDesktopOrigin(state_.Desktop.Left, state_.Desktop.Top);
+    CoverDesktop();
 }
 
 bool MainForm::SetupPreviewMode(const std::string& commandLine) {

@@ -147,7 +147,10 @@ std::string InfoDisplay::ComposeInfoText() {
     }
     if ((items & kShowCpu) != 0) {
         StartLine(text);
-        text += "CPU usage: " + state_.CpuSampler->LoadText();
+        // Many processors' figures go on as many lines as it takes to fit the primary monitor.
+        static constexpr std::string_view kCpuCaption = "CPU usage: ";
+        text += block_.WrapToPrimaryWidth(InfoLabel::Info, std::string(kCpuCaption) + state_.CpuSampler->LoadText(),
+                                          kCpuCaption.size());
     }
     return text.empty() ? ";-)" : text;
 }

@@ -36,6 +36,9 @@ public:
 
     // The refresh timer (see InfoDisplay).
     void Tick() { display_.Tick(); }
+    // Monitors were added, removed or moved: the full-screen window covers the new desktop, and
+    // the next tick brings the block onto a monitor that shows it.
+    void DisplayChanged();
     InfoBlock& Block() { return display_.Block(); }
 
     // Input on the window (the information block included): a key or a click ends the saver, so
@@ -56,6 +59,8 @@ private:
     StartMode RunLoadSequence(const std::string& commandLine);
     StartMode Dispatch(const std::string& commandLine);
     void SetupRegularMode();
+    // Places the window over the desktop and tells the block which monitors show it.
+    void CoverDesktop();
     bool SetupPreviewMode(const std::string& commandLine);
 
     ProgramState& state_;

@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "common/geometry.h"
 #include "common/random_generator.h"
 #include "probes/processor_load_sampler.h"
 #include "probes/network_status.h"
@@ -13,12 +16,20 @@
 
 namespace kelvor {
 
-// The virtual desktop in pixels; right and bottom are exclusive.
+// The virtual desktop in pixels; right and bottom are exclusive. The monitors on it, in the same
+// coordinates, with the index of the primary one.
 struct DesktopBounds {
+    DesktopBounds() = default;
+    DesktopBounds(int32_t left, int32_t right, int32_t top, int32_t bottom, std::vector<PixelRect> monitors = {},
+                  size_t primary = 0)
+        : Left(left), Right(right), Top(top), Bottom(bottom), Monitors(std::move(monitors)), Primary(primary) {}
+
     int32_t Left = 0;
     int32_t Right = 0;
     int32_t Top = 0;
     int32_t Bottom = 0;
+    std::vector<PixelRect> Monitors;
+    size_t Primary = 0;
 };
 
 struct ProgramState {

@@ -22,6 +22,7 @@
 #include "linux/module_loop.h"
 #include "linux/x_colour_names.h"
 #include "linux/x_handles.h"
+#include "linux/x_monitors.h"
 #include "linux/x_target_window.h"
 #include "linux/xft_block_surface.h"
 
@@ -94,7 +95,9 @@ int Run(const kelvor::ModuleOptions& options, const kelvor::TargetChoice& choice
     info.SetTickInterval(options.tickMicroseconds);
     info.Start();
     info.FitToWindow();
-    x11::RunModule(display.get(), window, surface, info, options, stopRequested);
+    const x11::XMonitors monitors(display.get(), window.Id(), choice.target == ModuleTarget::Root);
+    info.Block().SetMonitors(monitors.Read());
+    x11::RunModule(display.get(), window, surface, info, options, monitors, stopRequested);
     return EXIT_SUCCESS;
 }
 

@@ -21,10 +21,12 @@ double ProcessorSeconds() {
 }
 
 // Handles the events that have arrived; false once the window is gone or closed.
-bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info) {
+bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
+                  const XMonitors& monitors) {
     while (XPending(display) > 0) {
         XEvent event{};
         XNextEvent(display, &event);
+        if (monitors.Changed(event)) info.Block().SetMonitors(monitors.Read());
         PixelRect exposed;
         switch (window.Handle(event, exposed)) {
         case TargetWindow::Change::Exposed:
@@ -46,7 +48,8 @@ bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surfa
 }  // namespace
 
 void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
-               const ModuleOptions& options, const volatile std::sig_atomic_t& stopRequested) {
+               const ModuleOptions& options, const XMonitors& monitors,
+               const volatile std::sig_atomic_t& stopRequested) {
     const auto tickInterval = std::chrono::microseconds(options.tickMicroseconds);
     FrameRate frameRate;
     // What start-up asked of the server goes out before the first wait.
@@ -56,7 +59,7 @@ void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface,
     while (stopRequested == 0) {
         // Xlib looks for new events on every call that may read; it is asked only when the
         // connection has something to read or an earlier call (a flush reads too) queued events.
-        if ((readable || XQLength(display) > 0) && !HandleEvents(display, window, surface, info)) return;
+        if ((readable || XQLength(display) > 0) && !HandleEvents(display, window, surface, info, monitors)) return;
         const Clock::time_point now = Clock::now();
         if (now >= nextTick) {
             info.Tick();

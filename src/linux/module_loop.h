@@ -9,13 +9,15 @@
 
 #include "host/info_display.h"
 #include "host/module_options.h"
+#include "linux/x_monitors.h"
 #include "linux/x_target_window.h"
 #include "linux/xft_block_surface.h"
 
 namespace kelvor::x11 {
 
-// Runs until `stopRequested` is set (by a signal) or the window goes away or is closed.
+// Runs until `stopRequested` is set (by a signal) or the window goes away or is closed; the block
+// follows the changes of `monitors`.
 void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
-               const ModuleOptions& options, const volatile std::sig_atomic_t& stopRequested);
+               const ModuleOptions& options, const XMonitors& monitors, const volatile std::sig_atomic_t& stopRequested);
 
 }  // namespace kelvor::x11

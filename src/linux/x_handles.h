@@ -19,6 +19,16 @@ struct XftDrawDestroyer {
 };
 using ScopedXftDraw = std::unique_ptr<XftDraw, XftDrawDestroyer>;
 
+// The monitor lists that RandR and Xinerama hand out.
+struct RandrMonitorsFreer {
+    void operator()(XRRMonitorInfo* monitors) const { XRRFreeMonitors(monitors); }
+};
+using ScopedRandrMonitors = std::unique_ptr<XRRMonitorInfo, RandrMonitorsFreer>;
+struct XFreer {
+    void operator()(void* data) const { XFree(data); }
+};
+using ScopedXineramaScreens = std::unique_ptr<XineramaScreenInfo, XFreer>;
+
 // A resource of the display's, freed through the display: `Free(display, handle)`.
 template <typename Handle, auto Free>
 class DisplayResource {

@@ -19,6 +19,8 @@ namespace {
 
 constexpr char kWindowClass[] = "KelvorDisplayWindow";
 constexpr UINT_PTR kRefreshTimer = 1;
+// Ticks between two looks at the screens' layout: once a second.
+constexpr int32_t kTicksPerScreenLook = 1000 / kTimerIntervalMs;
 
 void RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSA existing{};
@@ -70,6 +72,7 @@ void DisplayWindow::Attach(MainForm& form) {
 
 void DisplayWindow::StartTimer() {
     running_ = true;
+    ScreensChanged();
     SetTimer(window_, kRefreshTimer, kTimerIntervalMs, nullptr);
     // The first tick at once, not an interval after start-up: the block shows that much sooner.
     PostMessageA(window_, WM_TIMER, kRefreshTimer, 0);
@@ -77,6 +80,10 @@ void DisplayWindow::StartTimer() {
 
 void DisplayWindow::Tick() {
     if (form_ == nullptr) return;
+    if (--ticksToScreenLook_ <= 0) {
+        ticksToScreenLook_ = kTicksPerScreenLook;
+        if (ScreensChanged()) form_->DisplayChanged();
+    }
     form_->Tick();
     PaintMarked();
 }
@@ -103,6 +110,10 @@ LRESULT DisplayWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_TIMER:
         if (wParam == kRefreshTimer) Tick();
+        return 0;
+    case WM_DISPLAYCHANGE:
+        if (form_ != nullptr) form_->DisplayChanged();
+        PaintMarked();
         return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -131,6 +142,17 @@ LRESULT DisplayWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProcA(window_, message, wParam, lParam);
     }
+}
+
+bool DisplayWindow::ScreensChanged() {
+    // Systems without several monitors report 0 for the virtual screen and the monitor count.
+    const std::array<int, 7> now{GetSystemMetrics(SM_XVIRTUALSCREEN),  GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                 GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
+                                 GetSystemMetrics(SM_CMONITORS),       GetSystemMetrics(SM_CXSCREEN),
+                                 GetSystemMetrics(SM_CYSCREEN)};
+    const bool changed = now != screens_;
+    screens_ = now;
+    return changed;
 }
 
 void DisplayWindow::SetTitle(const std::string& title) { SetWindowTextA(window_, title.c_str()); }

@@ -34,7 +34,8 @@ public:
     void Attach(MainForm& form);
     HWND Handle() const { return window_; }
     void StartTimer();
-    // One refresh tick, as the timer runs it: the form's tick, then the paint of what it marked.
+    // One refresh tick, as the timer runs it: now and then a look at the screens' layout, the
+    // form's tick, then the paint of what they marked.
     void Tick();
     // Closes the window without showing it; the unload handler still runs.
     void Destroy();
@@ -80,6 +81,10 @@ private:
     void Paint(HDC target, const RECT& area);
     // Brings the panel's image to the panel's size and redraws its stale part.
     void PrepareImage(const InfoBlock& block, const PixelRect& panel);
+    // Whether the screens' sizes and places differ from when this was last asked. Not every
+    // system tells a window of a changed layout (Wine sends no WM_DISPLAYCHANGE when the X
+    // server's outputs change), so the timer looks now and then.
+    bool ScreensChanged();
 
     // Drawing resources kept between paints: ten paints a second should not create and destroy
     // them each time. The bitmap is declared before its DC so that the DC lets go of it first.
@@ -106,6 +111,8 @@ private:
     double twipsPerPixelY_ = 15.0;
     // Set while the message loop runs: closing the window then ends the program.
     bool running_ = false;
+    std::array<int, 7> screens_{};
+    int32_t ticksToScreenLook_ = 0;
 };
 
 }  // namespace kelvor::win32

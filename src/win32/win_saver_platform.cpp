@@ -44,7 +44,9 @@ std::unique_ptr<ProcessorLoadSampler> WinSaverPlatform::CreateCpuSampler() {
 
 void WinSaverPlatform::GetDesktopBounds(bool hasMultiMonitor, DesktopBounds& bounds) {
     WinDisplayLayout layout;
-    kelvor::GetDesktopBounds(layout, hasMultiMonitor, bounds.Left, bounds.Right, bounds.Top, bounds.Bottom);
+    kelvor::GetDesktopBounds(layout, hasMultiMonitor, bounds.Left, bounds.Right, bounds.Top, bounds.Bottom,
+                             bounds.Monitors);
+    bounds.Primary = PrimaryMonitor(bounds.Monitors);
 }
 
 bool WinSaverPlatform::TopLevelWindowExists(const std::string& title) {

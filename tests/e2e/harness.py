@@ -120,7 +120,9 @@ class WineSession:
     # ----- life cycle -------------------------------------------------------------------------
 
     def start(self):
-        self.display, self._xvfb = start_xvfb()
+        # A display set before the start (another kind of X server) is used as it is.
+        if self.display is None:
+            self.display, self._xvfb = start_xvfb()
         if self.prefix.exists():
             shutil.rmtree(self.prefix)
         subprocess.run([self.loader(), "wineboot", "-i"], env=self.env(), check=True,

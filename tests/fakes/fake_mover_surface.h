@@ -35,6 +35,7 @@ public:
     int32_t DesktopTop() const override { return desktopTop; }
     double TwipsPerPixelX() const override { return twipsPerPixelX; }
     double TwipsPerPixelY() const override { return twipsPerPixelY; }
+    const MonitorLayout& Monitors() const override { return monitors; }
 
     // A 1280 x 1024 pixel screen at 15 twips per pixel, the panel at its design position.
     float areaWidth = 19200.0f;
@@ -47,6 +48,7 @@ public:
     int32_t desktopTop = 0;
     double twipsPerPixelX = 15.0;
     double twipsPerPixelY = 15.0;
+    MonitorLayout monitors;  // none: the area is one monitor
 
     int moves = 0;
     std::vector<float> setLefts;

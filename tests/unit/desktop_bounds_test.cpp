@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "animation/desktop_bounds.h"
 #include "fakes/fake_display_layout.h"
@@ -24,6 +25,25 @@ TEST(GetDesktopBounds, OneMonitorGivesItsRectangle) {
     layout.devices = {Device{"\\\\.\\DISPLAY1", kAttached | 0x4, PixelPoint{0, 0}, {}}};
     layout.monitors = {{0, 0, 1024, 768}};
     EXPECT_EQ(Bounds(layout), (std::array<int32_t, 4>{0, 1024, 0, 768}));
+}
+
+TEST(GetDesktopBounds, ListsEachMonitorOnceAndThePrimaryScreenWhereItFallsBack) {
+    FakeDisplayLayout layout;
+    layout.desktop = {0, 0, 1280, 1024};
+    // The third device's mode cannot be read: it is looked up where the second one was.
+    layout.devices = {Device{"A", kAttached, PixelPoint{-1024, 0}, {}}, Device{"B", kAttached, PixelPoint{0, 0}, {}},
+                      Device{"C", kAttached, {}, {}}};
+    layout.monitors = {{0, 0, 1280, 1024}, {-1024, 0, 0, 768}};
+    int32_t left = 0, right = 0, top = 0, bottom = 0;
+    std::vector<PixelRect> monitors;
+    GetDesktopBounds(layout, true, left, right, top, bottom, monitors);
+    EXPECT_EQ(monitors, (std::vector<PixelRect>{{-1024, 0, 0, 768}, {0, 0, 1280, 1024}}));
+    EXPECT_EQ(PrimaryMonitor(monitors), 1u);
+
+    left = right = top = bottom = 0;
+    GetDesktopBounds(layout, false, left, right, top, bottom, monitors);
+    EXPECT_EQ(monitors, (std::vector<PixelRect>{{0, 0, 1280, 1024}}));
+    EXPECT_EQ(PrimaryMonitor(monitors), 0u);
 }
 
 TEST(GetDesktopBounds, CoversMonitorsLeftOfAndBelowThePrimary) {

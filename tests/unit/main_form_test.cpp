@@ -68,6 +68,29 @@ TEST_F(MainFormTest, FullScreenCoversTheDesktopHidesThePointerAndTellsOnly9xItRu
     EXPECT_EQ(on9x.Count("ScreenSaverRunning(1)"), 1);
 }
 
+TEST_F(MainFormTest, TheBlockKnowsTheMonitorsAndFollowsADisplayChange) {
+    platform.desktop = {-1024, 1280, 0, 1024, {{-1024, 0, 0, 768}, {0, 0, 1280, 1024}}, 1};
+    ASSERT_EQ(form.Load("/s"), StartMode::FullScreen);
+    EXPECT_EQ(block.Monitors(), (MonitorLayout{{{0, 0, 1024, 768}, {1024, 0, 2304, 1024}}, 1}));
+
+    // Undocked: the monitor on the left is gone.
+    platform.desktop = {0, 1280, 0, 1024, {{0, 0, 1280, 1024}}, 0};
+    form.DisplayChanged();
+    EXPECT_EQ(window.placement, (std::vector<int32_t>{0, 0, 1280, 1024}));
+    EXPECT_EQ(block.Monitors(), (MonitorLayout{{{0, 0, 1280, 1024}}, 0}));
+    EXPECT_EQ(block.DesktopLeft(), 0);
+
+    // The preview's pane stays its one monitor.
+    MainFormRig preview;
+    preview.window.paneHandle = 4242;
+    preview.window.paneWidth = 152;
+    preview.window.paneHeight = 112;
+    ASSERT_EQ(preview.form.Load("/p 4242"), StartMode::Preview);
+    preview.form.DisplayChanged();
+    EXPECT_EQ(preview.window.placement, (std::vector<int32_t>{0, 0, 152, 112}));
+    EXPECT_TRUE(preview.block.Monitors().monitors.empty());
+}
+
 TEST_F(MainFormTest, ASecondFullScreenStartEndsWithoutTakingTheTitle) {
     platform.existingWindowTitle = "KelvorSS";
     EXPECT_EQ(form.Load("/s"), StartMode::Ended);
