@@ -4,13 +4,15 @@ full-screen window that repaints itself ten times a second (floor_window.exe).
 
 Each round runs the floor and then the saver with each setting of the table below, one after the
 other on the same private Xvfb display, so the machine's load is about the same for all of a round.
-For each run: the processor time (user + system, clock ticks from /proc) of the Windows program's
-own process over the measured window, and the same for the whole Wine session (the program, the
-Wine server and Wine's own processes, the X server); its peak memory (VmHWM); and the time from
-process start to its first frame (for the saver: the first frame with text on it). The table gives
-the range over the rounds of each figure and of its ratio to the floor of the same round. With
---before, each setting also runs with the kelvor.scr of that folder (an earlier build), right after
-this build's run, so before and after compare in the same round.
+For each run, over the measured window: the processor time of the Windows program's own process
+(user + system of all its threads, in nanoseconds from the scheduler: /proc/PID/task/*/schedstat),
+the same for the program with its servers (the Wine server and the X server), and for the whole
+Wine session (also Wine's own processes: services, device drivers, which do work of their own); its
+peak memory (VmHWM); and the time from process start to its first frame (for the saver: the first
+frame with text on it). The table gives the range over the rounds of each figure and of its ratio to
+the floor of the same round. With --before, each setting also runs with the kelvor.scr of that
+folder (an earlier build), right after this build's run, so before and after compare in the same
+round.
 
     scripts/measure_cost.py [--seconds 25] [--rounds 3] [--only WORD ...] [--build DIR] [--before DIR]
     scripts/measure_cost.py --long 600     # the default saver for ten minutes: growth over time
@@ -31,7 +33,6 @@ ROOT = Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 import harness  # noqa: E402
 
-TICKS = os.sysconf("SC_CLK_TCK")
 # The screen of the figures in the performance notes.
 SCREEN = 1280, 1024
 
@@ -55,12 +56,19 @@ SETTINGS = [
 ]
 
 
-def process_ticks(pid):
+def processor_ms(pid):
+    """Processor time of all the process's threads in milliseconds, to the nanosecond: clock ticks
+    are too coarse for a program that spends a few milliseconds a second."""
+    total = 0
     try:
-        fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+        for thread in os.listdir(f"/proc/{pid}/task"):
+            try:
+                total += int(Path(f"/proc/{pid}/task/{thread}/schedstat").read_text().split()[0])
+            except (OSError, IndexError, ValueError):
+                pass  # the thread ended meanwhile
     except OSError:
-        return 0
-    return int(fields[11]) + int(fields[12])
+        return 0.0
+    return total / 1e6
 
 
 def status_kib(pid, name):
@@ -76,21 +84,23 @@ def handles(pid):
 
 
 def session_pids(session):
-    """The Wine server and Wine's own processes of the session's prefix, and the X server."""
+    """The processes of the session but the measured program, each with whether it is one of the
+    servers (the Wine server, the X server) or one of Wine's own processes of the session's prefix."""
     marker = f"WINEPREFIX={session.prefix}".encode()
-    pids = [session._xvfb.pid]
+    pids = {session._xvfb.pid: True}
     for entry in os.listdir("/proc"):
         if entry.isdigit():
             try:
                 if marker in Path(f"/proc/{entry}/environ").read_bytes().split(b"\0"):
-                    pids.append(int(entry))
+                    pids[int(entry)] = Path(f"/proc/{entry}/comm").read_text().startswith("wineserver")
             except OSError:
                 pass
     return pids
 
 
-def session_ticks(session):
-    return {pid: process_ticks(pid) for pid in session_pids(session)}
+def session_ms(session, program):
+    """{pid: (is a server, processor milliseconds)} of the session's processes but the program."""
+    return {pid: (server, processor_ms(pid)) for pid, server in session_pids(session).items() if pid != program}
 
 
 class Screen:
@@ -197,15 +207,18 @@ def measure(session, settings, seconds):
             raise RuntimeError(f"{title} did not appear")
         pid = process.popen.pid
         time.sleep(2)  # start-up is not part of the steady state
-        own_before = process_ticks(pid)
-        others_before = session_ticks(session)
+        own_before = processor_ms(pid)
+        others_before = session_ms(session, pid)
         time.sleep(seconds)
-        own = process_ticks(pid) - own_before
-        others = sum(ticks - others_before[p] for p, ticks in session_ticks(session).items() if p in others_before)
+        own = processor_ms(pid) - own_before
+        others = {p: (server, ms - others_before[p][1]) for p, (server, ms) in session_ms(session, pid).items()
+                  if p in others_before}
+        servers = sum(ms for server, ms in others.values() if server)
+        wine = sum(ms for server, ms in others.values() if not server)
         peak = status_kib(pid, "VmHWM")
     finally:
         finish(session, process, title)
-    return {"own": own, "all": own + others, "peak": peak, "first": shown}
+    return {"own": own, "servers": own + servers, "all": own + servers + wine, "peak": peak, "first": shown}
 
 
 def span(values, form):
@@ -251,17 +264,19 @@ def table(arguments):
 
     floor = results["floor"]
     print(f"{'32-bit' if arch == '32' else 'x64'} build under Wine, {harness.SCREEN_WIDTH} x {harness.SCREEN_HEIGHT}, "
-          f"{arguments.rounds} rounds of {arguments.seconds} s windows; processor time in clock ticks "
-          f"(1/{TICKS} s); ranges over the rounds, each ratio against the floor of the same round")
+          f"{arguments.rounds} rounds of {arguments.seconds} s windows; processor time in ms over the window "
+          f"(with servers: also the Wine server and the X server; whole session: also Wine's own processes); "
+          f"ranges over the rounds, each ratio against the floor of the same round")
     print()
-    print("| what runs | own ticks | vs floor | ticks with Wine and X servers | vs floor | peak memory | vs floor "
-          "| first frame | vs floor |")
-    print("|---|---|---|---|---|---|---|---|---|")
+    print("| what runs | own time | vs floor | with servers | vs floor | whole session | vs floor | peak memory "
+          "| vs floor | first frame | vs floor |")
+    print("|---|---|---|---|---|---|---|---|---|---|---|")
     for name, runs in results.items():
         def ratios(key):
             return [run[key] / base[key] if base[key] else float("inf") for run, base in zip(runs, floor)]
-        print(f"| {name} | {span([r['own'] for r in runs], '{}')} | {span(ratios('own'), '{:.2f}')} "
-              f"| {span([r['all'] for r in runs], '{}')} | {span(ratios('all'), '{:.2f}')} "
+        print(f"| {name} | {span([r['own'] for r in runs], '{:.0f}')} | {span(ratios('own'), '{:.2f}')} "
+              f"| {span([r['servers'] for r in runs], '{:.0f}')} | {span(ratios('servers'), '{:.2f}')} "
+              f"| {span([r['all'] for r in runs], '{:.0f}')} | {span(ratios('all'), '{:.2f}')} "
               f"| {span([r['peak'] / 1024 for r in runs], '{:.1f} MB')} | {span(ratios('peak'), '{:.2f}')} "
               f"| {span([r['first'] * 1000 for r in runs], '{:.0f} ms')} "
               f"| {span([(r['first'] - b['first']) * 1000 for r, b in zip(runs, floor)], '{:+.0f} ms')} |")
@@ -277,7 +292,7 @@ def long_run(arguments):
         begin = process.started
 
         def sample():
-            return {"minutes": (time.monotonic() - begin) / 60, "ticks": process_ticks(pid),
+            return {"minutes": (time.monotonic() - begin) / 60, "ms": processor_ms(pid),
                     "resident": status_kib(pid, "VmRSS"), "peak": status_kib(pid, "VmHWM"),
                     "handles": handles(pid), "threads": status_kib(pid, "Threads")}
 
@@ -291,10 +306,10 @@ def long_run(arguments):
         session.close()
     print(f"default settings, {'32-bit' if arch == '32' else 'x64'} build under Wine, "
           f"{harness.SCREEN_WIDTH} x {harness.SCREEN_HEIGHT}")
-    print("| minute | processor ticks since start | resident memory | peak memory | open handles | threads |")
+    print("| minute | processor time since start | resident memory | peak memory | open handles | threads |")
     print("|---|---|---|---|---|---|")
     for s in samples:
-        print(f"| {s['minutes']:.1f} | {s['ticks']} | {s['resident']} KiB | {s['peak']} KiB | {s['handles']} "
+        print(f"| {s['minutes']:.1f} | {s['ms']:.0f} ms | {s['resident']} KiB | {s['peak']} KiB | {s['handles']} "
               f"| {s['threads']} |")
 
 

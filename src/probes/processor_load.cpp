@@ -72,13 +72,13 @@ int32_t ProcessorLoadMonitor::Usage(int32_t cpuIndex) {
 }
 
 void ProcessorLoadMonitor::CollectNtData() {
+    // The source of the last sample is asked first (the kernel's times before any sample, see
+    // ntSource_), the other only when it fails. The performance data's error stands when both fail.
     const bool timesLead = ntSource_ == NtSource::ProcessorTimes;
     if (timesLead && TryProcessorTimes()) return;
     try {
         CollectPerformanceData();
     } catch (const RunTimeError&) {
-        // Counters switched off or damaged: the kernel's processor times give the same loads. The
-        // performance data's error stands when both fail.
         if (timesLead || !TryProcessorTimes()) throw;
     }
 }

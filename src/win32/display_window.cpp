@@ -26,6 +26,7 @@ void RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSA existing{};
     if (GetClassInfoA(instance, kWindowClass, &existing)) return;
     WNDCLASSA windowClass{};
+    windowClass.style = CS_OWNDC;
     windowClass.lpfnWndProc = WindowProcedureOf<DisplayWindow>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
@@ -52,9 +53,11 @@ DisplayWindow::DisplayWindow(HINSTANCE instance)
     RegisterWindowClass(instance);
     CreateWindowExA(0, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
     if (window_ == nullptr) Raise(kErrOutOfMemory);
+    windowDc_.emplace(window_);
 }
 
 DisplayWindow::~DisplayWindow() {
+    windowDc_.reset();
     if (window_ != nullptr) {
         // The window outlives nothing it points to: detach before destroying.
         UnbindWindow(window_);
@@ -75,6 +78,16 @@ void DisplayWindow::StartTimer() {
     PostMessageA(window_, WM_TIMER, kRefreshTimer, 0);
 }
 
+void DisplayWindow::Tick() {
+    if (form_ == nullptr) return;
+    if (--ticksToScreenLook_ <= 0) {
+        ticksToScreenLook_ = kTicksPerScreenLook;
+        if (ScreensChanged()) form_->DisplayChanged();
+    }
+    form_->Tick();
+    PaintMarked();
+}
+
 void DisplayWindow::Destroy() {
     if (window_ != nullptr) DestroyWindow(window_);
 }
@@ -90,19 +103,17 @@ LRESULT DisplayWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;  // painted whole in WM_PAINT, from an off-screen bitmap
     case WM_PAINT: {
         const PaintScope paint(window_);
-        Paint(paint.Get());
+        RECT area{};
+        GetClipBox(paint.Get(), &area);
+        Paint(paint.Get(), area);
         return 0;
     }
     case WM_TIMER:
-        if (wParam != kRefreshTimer || form_ == nullptr) return 0;
-        if (--ticksToScreenLook_ <= 0) {
-            ticksToScreenLook_ = kTicksPerScreenLook;
-            if (ScreensChanged()) form_->DisplayChanged();
-        }
-        form_->Tick();
+        if (wParam == kRefreshTimer) Tick();
         return 0;
     case WM_DISPLAYCHANGE:
         if (form_ != nullptr) form_->DisplayChanged();
+        PaintMarked();
         return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -124,6 +135,7 @@ LRESULT DisplayWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         KillTimer(window_, kRefreshTimer);
         if (form_ != nullptr) form_->Unload();
+        windowDc_.reset();
         window_ = nullptr;
         if (running_) PostQuitMessage(0);
         return 0;
@@ -207,13 +219,21 @@ void DisplayWindow::Invalidate(const PixelRect& rect) {
 }
 
 void DisplayWindow::InvalidateMoved(const PixelRect& rect) {
-    if (window_ == nullptr) return;
+    // One rectangle around all that a tick marks: a step of the panel overlaps its last place, and
+    // the rare jump elsewhere paints the background between the two places again, unchanged.
     const RECT damaged{rect.left, rect.top, rect.right, rect.bottom};
-    InvalidateRect(window_, &damaged, FALSE);
+    UnionRect(&marked_, &marked_, &damaged);
 }
 
-void DisplayWindow::PaintNow() {
-    if (window_ != nullptr) UpdateWindow(window_);
+void DisplayWindow::PaintNow() { PaintMarked(); }
+
+void DisplayWindow::PaintMarked() {
+    RECT client{};
+    if (window_ != nullptr) GetClientRect(window_, &client);
+    RECT area{};
+    const bool marked = IntersectRect(&area, &marked_, &client) != FALSE;
+    marked_ = {};
+    if (marked && windowDc_) Paint(windowDc_->Get(), area);
 }
 
 void DisplayWindow::PrepareImage(const InfoBlock& block, const PixelRect& panel) {
@@ -248,9 +268,7 @@ void DisplayWindow::PrepareImage(const InfoBlock& block, const PixelRect& panel)
     RestoreDC(dc, saved);
 }
 
-void DisplayWindow::Paint(HDC target) {
-    RECT area{};
-    GetClipBox(target, &area);
+void DisplayWindow::Paint(HDC target, const RECT& area) {
     if (IsRectEmpty(&area) || block_ == nullptr) return;
     const InfoBlock& block = *block_;
     const PixelRect panel = block.BlockPixels();

@@ -2,10 +2,14 @@
 // frmMain on Windows: a borderless window that the display's logic places full screen or in the
 // preview pane, and the surface on which the information block is painted. Messages become calls
 // of MainForm; painting is double-buffered so ten moves a second neither flash nor leave trails.
+// What a tick marks is painted at the end of that tick through the window's own DC, not through
+// the window's update region and WM_PAINT, which under Wine cost several server round trips per
+// paint; WM_PAINT paints what the system asks for (the window shown or uncovered).
 
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "display/block_surface.h"
@@ -30,6 +34,9 @@ public:
     void Attach(MainForm& form);
     HWND Handle() const { return window_; }
     void StartTimer();
+    // One refresh tick, as the timer runs it: now and then a look at the screens' layout, the
+    // form's tick, then the paint of what they marked.
+    void Tick();
     // Closes the window without showing it; the unload handler still runs.
     void Destroy();
     LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -68,7 +75,10 @@ private:
 
     static size_t Index(InfoLabel label) { return label == InfoLabel::Info ? 0 : 1; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Paint(HDC target);
+    // Paints the marked part of the window, if any, and forgets the mark.
+    void PaintMarked();
+    // Paints `area` of the window: the background around the panel, the panel from its image.
+    void Paint(HDC target, const RECT& area);
     // Brings the panel's image to the panel's size and redraws its stale part.
     void PrepareImage(const InfoBlock& block, const PixelRect& panel);
     // Whether the screens' sizes and places differ from when this was last asked. Not every
@@ -87,6 +97,10 @@ private:
     ColourBrush backBrush_;
     ColourBrush blockBrush_;
     MemoryDc measureDc_;  // where labels measure their text
+    // The window's own DC (its class has CS_OWNDC): kept from creation to destruction, so a paint
+    // at the end of a tick asks the system for nothing.
+    std::optional<WindowDc> windowDc_;
+    RECT marked_{};  // in the window's pixels, painted at the end of the tick
     std::array<ScopedFont, 2> fonts_;
     std::array<int32_t, 2> lineHeights_{};
 

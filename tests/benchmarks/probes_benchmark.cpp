@@ -89,8 +89,8 @@ void ProcessorTimesRead64(benchmark::State& state) {
 }
 BENCHMARK(ProcessorTimesRead64);
 
-// One sample where the performance data have no processor object (as under Wine): after the first,
-// the kernel's times lead, so each sample is their query, the records read, loads and text.
+// One sample from the kernel's times, which lead on the NT family: their query, the records read,
+// loads and text.
 void CpuStringFromProcessorTimes(benchmark::State& state) {
     const int processors = static_cast<int>(state.range(0));
     FakeSystemInfo system;

@@ -122,8 +122,8 @@ TEST_F(CpuLoadFallback, AChangedProcessorCountRefusesTheSampleAndKeepsTheOneBefo
     now = two;
     Advance(now, {0.5, 0.25}, 1.0);
     EXPECT_EQ(load.LoadText(), "50% 25%");
-    // The failed kernel samples sent the sampler back to the counters each time.
-    EXPECT_EQ(perf.valueNames.size(), 3u);
+    // The kernel's times led from the first sample; each failed one sent the sampler to the counters.
+    EXPECT_EQ(perf.valueNames.size(), 2u);
 }
 
 TEST_F(CpuLoadFallback, SixtyFourProcessorsAndMoreShowOneFigureEach) {
@@ -146,6 +146,17 @@ TEST_F(CpuLoadFallback, SixtyFourProcessorsAndMoreShowOneFigureEach) {
     }
 }
 
+TEST_F(CpuLoadFallback, TheKernelTimesLeadFromTheFirstSampleWhereBothSourcesWork) {
+    perf.data = BuildPerformanceData({}, {ProcessorObject({0, 0})});
+    std::vector<KernelTimes> now{{kSecond, 2 * kSecond, 0}, {kSecond, 2 * kSecond, 0}};
+    times.Set(now);
+    load.LoadText();
+    Advance(now, {0.5, 0.25}, 1.0);
+    EXPECT_EQ(load.LoadText(), "50% 25%");
+    EXPECT_EQ(times.queries, 2);
+    EXPECT_TRUE(perf.valueNames.empty());  // the counters are never asked
+}
+
 TEST_F(CpuLoadFallback, TheSourceThatGaveTheLastSampleIsAskedFirstAndEachChangeStartsFromZero) {
     const auto counters = [this](uint16_t second, std::vector<int64_t> idle) {
         perf.data = BuildPerformanceData(PerfTime{.second = second}, {ProcessorObject(idle)});
@@ -155,7 +166,8 @@ TEST_F(CpuLoadFallback, TheSourceThatGaveTheLastSampleIsAskedFirstAndEachChangeS
     counters(1, {8800000, 9700000});
     times.Set({{kSecond, 2 * kSecond, 0}, {kSecond, 2 * kSecond, 0}});
     EXPECT_EQ(load.LoadText(), "12% 03%");
-    EXPECT_EQ(times.queries, 0);  // the counters work: the kernel is not asked
+    // The kernel was asked first once, when it had no times; since the counters gave a sample they lead.
+    EXPECT_EQ(times.queries, 1);
 
     perf.data = BuildPerformanceData({}, {});
     EXPECT_EQ(load.LoadText(), "50% 50%");  // the kernel's times since the start, not against the counters
@@ -168,7 +180,7 @@ TEST_F(CpuLoadFallback, TheSourceThatGaveTheLastSampleIsAskedFirstAndEachChangeS
     EXPECT_EQ(load.LoadText(), "100% 100%");  // the counters again, against zero
     counters(4, {27600000, 29400000});
     EXPECT_EQ(load.LoadText(), "00% 00%");
-    EXPECT_EQ(times.queries, 3);
+    EXPECT_EQ(times.queries, 4);
 
     perf.data = BuildPerformanceData({}, {});
     try {

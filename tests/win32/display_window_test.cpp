@@ -132,8 +132,7 @@ TEST(DisplayWindow, APreviewDrawsItsBlockMovingForEveryAnimationButStationary) {
         int moves = 0;
         // 110 ticks: eleven seconds of the saver, two jumps of "Random Jumping".
         for (int tick = 0; tick < 110; ++tick) {
-            preview.form.Tick();
-            UpdateWindow(window.Handle());
+            window.Tick();
             const std::optional<RECT> block = DrawnBlock(window.Handle(), background);
             ASSERT_TRUE(block.has_value()) << "nothing drawn after tick " << tick;
             if (!first) {
