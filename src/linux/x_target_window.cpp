@@ -69,7 +69,12 @@ TargetWindow::TargetWindow(Display* display, const TargetChoice& choice, const M
     if (own_) XMapWindow(display, window_);
 }
 
-TargetWindow::~TargetWindow() { XDeleteContext(display_, window_, TargetContext()); }
+TargetWindow::~TargetWindow() {
+    // The module ends on the window's destruction, but the errors for requests sent just before it
+    // may still be on their way; they must arrive while the window is still known as the target.
+    XSync(display_, False);
+    XDeleteContext(display_, window_, TargetContext());
+}
 
 bool IsTargetWindow(Display* display, XID id) {
     XPointer data = nullptr;
