@@ -104,8 +104,12 @@ def session_ms(session, program):
 
 
 class Screen:
-    """Reads the X server's root window directly (libX11 through ctypes), fast enough to see when the
-    first frame with text arrives."""
+    """Reads the X server's root window directly (libX11 through ctypes), fast enough to time a first
+    frame. The root is set to an almost black colour of its own (ROOT_PIXEL): with a plane mask that
+    leaves out its one bit, the root and a black fill both read as zero and anything lit (text) does
+    not; with a mask of only that bit, any paint at all (the floor's black fill) shows."""
+
+    ROOT_PIXEL = 0x000001
 
     class XImage(ctypes.Structure):
         _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
@@ -122,6 +126,9 @@ class Screen:
         self.x.XGetImage.restype = ctypes.POINTER(self.XImage)
         self.x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
                                      ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        self.x.XSetWindowBackground.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong]
+        self.x.XClearWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.x.XFlush.argtypes = [ctypes.c_void_p]
         self.x.XFree.argtypes = [ctypes.c_void_p]
         self.x.XCloseDisplay.argtypes = [ctypes.c_void_p]
         self.display = self.x.XOpenDisplay(display.encode())
@@ -129,38 +136,50 @@ class Screen:
             raise RuntimeError(f"cannot open display {display}")
         self.root = self.x.XDefaultRootWindow(self.display)
 
-    def any_lit_pixel(self):
+    def paint_root(self):
+        """Gives the root its own colour, where no window covers it."""
+        self.x.XSetWindowBackground(self.display, self.root, self.ROOT_PIXEL)
+        self.x.XClearWindow(self.display, self.root)
+        self.x.XFlush(self.display)
+
+    def _grab(self, plane_mask):
         z_pixmap = 2
         image = self.x.XGetImage(self.display, self.root, 0, 0, harness.SCREEN_WIDTH, harness.SCREEN_HEIGHT,
-                                 0xFFFFFF, z_pixmap)
+                                 plane_mask, z_pixmap)
         if not image:
-            return False
+            return b""
         contents = image.contents
         data = ctypes.string_at(contents.data, contents.bytes_per_line * contents.height)
         self.x.XFree(contents.data)
         self.x.XFree(image)
+        return data
+
+    def any_lit_pixel(self):
+        data = self._grab(0xFFFFFF & ~self.ROOT_PIXEL)
         return data.count(0) != len(data)
+
+    def any_painted_pixel(self):
+        """Whether anything was painted over the root's own colour (black included)."""
+        data = self._grab(self.ROOT_PIXEL)
+        return bool(data) and data.count(self.ROOT_PIXEL.to_bytes(4, "little")) != len(data) // 4
 
     def close(self):
         self.x.XCloseDisplay(self.display)
 
 
-def first_frame(session, process, title, with_text):
-    """Seconds from process start until the window shows (the saver: until text is on the screen)."""
-    started = process.started
-    if with_text:
-        screen = Screen(session.display)
-        try:
-            while time.monotonic() - started < 20:
-                if screen.any_lit_pixel():
-                    return time.monotonic() - started
-                time.sleep(0.05)
-        finally:
-            screen.close()
-        raise RuntimeError(f"{title} showed no text")
-    if session.wait_for_window(title, timeout=20) is None:
-        raise RuntimeError(f"{title} did not appear")
-    return time.monotonic() - started
+def first_frame(session, process, with_text):
+    """Seconds from process start until its first frame is on the screen: for the saver, the first
+    with text; for the floor, its first fill. Both are timed the same way, by looking at the screen."""
+    screen = Screen(session.display)
+    try:
+        shown = screen.any_lit_pixel if with_text else screen.any_painted_pixel
+        while time.monotonic() - process.started < 20:
+            if shown():
+                return time.monotonic() - process.started
+            time.sleep(0.01)
+    finally:
+        screen.close()
+    raise RuntimeError("nothing was painted" if not with_text else "the saver showed no text")
 
 
 def finish(session, process, title):
@@ -202,7 +221,7 @@ def start(session, settings):
 def measure(session, settings, seconds):
     process, title = start(session, settings)
     try:
-        shown = first_frame(session, process, title, with_text=settings is not None)
+        shown = first_frame(session, process, with_text=settings is not None)
         if session.wait_for_window(title) is None:
             raise RuntimeError(f"{title} did not appear")
         pid = process.popen.pid
@@ -232,7 +251,11 @@ def open_session(arguments, work="measure"):
     if arguments.build:
         session.product = Path(arguments.build).resolve() / "kelvor.scr"
     session.floor = session.product.parent / "floor_window.exe"
-    return arch, session.start()
+    session.start()
+    screen = Screen(session.display)
+    screen.paint_root()
+    screen.close()
+    return arch, session
 
 
 def table(arguments):
