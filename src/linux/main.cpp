@@ -16,7 +16,7 @@
 
 #include "display/dots_per_inch.h"
 #include "host/info_display.h"
-#include "host/module_options.h"
+#include "module/module_options.h"
 #include "host/program_state.h"
 #include "linux/linux_information_sources.h"
 #include "linux/module_loop.h"

@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "host/frame_rate.h"
+#include "module/frame_rate.h"
 
 namespace kelvor::x11 {
 

@@ -8,7 +8,7 @@
 #include <csignal>
 
 #include "host/info_display.h"
-#include "host/module_options.h"
+#include "module/module_options.h"
 #include "linux/x_monitors.h"
 #include "linux/x_target_window.h"
 #include "linux/xft_block_surface.h"

@@ -3,7 +3,7 @@
 
 #include "linux/x11.h"
 
-#include "host/module_options.h"
+#include "module/module_options.h"
 
 namespace kelvor::x11 {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/geometry.h"
-#include "host/module_options.h"
+#include "module/module_options.h"
 #include "linux/x_handles.h"
 
 namespace kelvor::x11 {

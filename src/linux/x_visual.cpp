@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "host/module_options.h"
+#include "module/module_options.h"
 
 namespace kelvor::x11 {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/module_options.h"
+#include "module/module_options.h"
 
 namespace {
 

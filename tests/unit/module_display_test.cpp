@@ -6,9 +6,9 @@
 #include "display/window_fit.h"
 #include "fakes/fake_block_surface.h"
 #include "fakes/fake_saver_platform.h"
-#include "host/frame_rate.h"
+#include "module/frame_rate.h"
 #include "host/info_display.h"
-#include "host/module_options.h"
+#include "module/module_options.h"
 
 namespace kelvor {
 namespace {

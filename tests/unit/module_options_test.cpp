@@ -4,7 +4,7 @@
 
 #include "animation/movers.h"
 #include "display/dots_per_inch.h"
-#include "host/module_options.h"
+#include "module/module_options.h"
 
 namespace kelvor {
 namespace {

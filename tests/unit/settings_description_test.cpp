@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "host/module_options.h"
+#include "module/module_options.h"
 #include "settings/saver_settings.h"
 #include "support/xml_document.h"
 

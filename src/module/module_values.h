@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "host/module_options.h"
+#include "module/module_options.h"
 
 namespace kelvor {
 

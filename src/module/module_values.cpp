@@ -1,4 +1,4 @@
-#include "host/module_values.h"
+#include "module/module_values.h"
 
 #include <array>
 #include <charconv>

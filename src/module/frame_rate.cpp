@@ -1,4 +1,4 @@
-#include "host/frame_rate.h"
+#include "module/frame_rate.h"
 
 #include <algorithm>
 #include <cstdio>

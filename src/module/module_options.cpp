@@ -1,4 +1,4 @@
-#include "host/module_options.h"
+#include "module/module_options.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <tuple>
 #include <utility>
 
-#include "host/module_values.h"
+#include "module/module_values.h"
 
 namespace kelvor {
 
