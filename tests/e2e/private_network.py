@@ -55,7 +55,7 @@ def main():
         except subprocess.CalledProcessError:
             # A fresh prefix's first boot failed once in many here (wineboot ended with 53); one more
             # boot of a new prefix is set-up, not the behaviour under test.
-            session.close()
+            subprocess.run(["wineserver", "-k"], env=session.env(), check=False, timeout=30)
             session.start()
         session.set_settings(DisplayItems=0, ExtraItems=1, MoveOption=4, FontSize=20, FontName="Arial")
         session.start_saver("/s")
