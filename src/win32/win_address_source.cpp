@@ -4,7 +4,9 @@
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <span>
 
 namespace kelvor::win32 {

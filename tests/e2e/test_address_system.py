@@ -53,12 +53,7 @@ class AddressAndSystemLinesTest(unittest.TestCase):
     def setUp(self):
         self.wine = harness.session()
         self.wine.clear_settings()
-        self.saver = None
-
-    def tearDown(self):
-        if self.saver is not None:
-            self.saver.kill()
-        self.wine.set_windows_version("win7")
+        self.addCleanup(self.wine.set_windows_version, "win7")
 
     def shown_lines(self, name, wanted, attempts=4):
         """The two lines read by OCR, as a list; read again (a misread glyph) until `wanted` matches
@@ -79,7 +74,7 @@ class AddressAndSystemLinesTest(unittest.TestCase):
         self.wine.set_windows_version(version)
         # Only the two new lines, large and still; the registry value is all it takes.
         self.wine.set_settings(DisplayItems=0, ExtraItems=3, MoveOption=4, FontSize=20, FontName="Arial")
-        self.saver = self.wine.start_saver("/s")
+        self.addCleanup(self.wine.start_saver("/s").kill)
         self.assertIsNotNone(self.wine.wait_for_window(FULL_SCREEN_TITLE), "no full-screen window")
         expected = address_line(machine_addresses())
         pattern = re.compile(system_pattern)
