@@ -118,15 +118,6 @@ class MateScreensaverTest(unittest.TestCase):
         self.addCleanup(xvfb_session.stop, process)
         return process
 
-    def wait_for(self, condition, timeout, what):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            value = condition()
-            if value:
-                return value
-            time.sleep(0.1)
-        self.fail(f"{what} within {timeout} s")
-
     def command(self, *arguments):
         return subprocess.run(["mate-screensaver-command", *arguments], env=self.env, capture_output=True, text=True,
                               timeout=30)
@@ -155,9 +146,10 @@ class MateScreensaverTest(unittest.TestCase):
 
     def test_the_daemon_runs_the_packaged_module_full_screen_and_ends_it(self):
         daemon = self.start_in_namespace("mate-screensaver", "--no-daemon")
-        self.wait_for(lambda: self.command("--query").returncode == 0, 20, "the daemon did not answer")
+        xvfb_session.wait_until(lambda: self.command("--query").returncode == 0, 20, "the daemon did not answer")
         self.assertEqual(self.command("--activate").returncode, 0)
-        pids = self.wait_for(lambda: children(daemon.pid, MODULE), 10, "the daemon did not start the module")
+        pids = xvfb_session.wait_until(lambda: children(daemon.pid, MODULE), 10,
+                                       "the daemon did not start the module")
         self.assertEqual(len(pids), 1)
         self.assertEqual(self.geometry(window_of(pids[0])),
                          (0, 0, xvfb_session.SCREEN_WIDTH, xvfb_session.SCREEN_HEIGHT))
@@ -167,11 +159,12 @@ class MateScreensaverTest(unittest.TestCase):
         self.assertRegex(text, r"CPU usage: (\d{1,3} ?%\s*)+")
 
         self.assertEqual(self.command("--deactivate").returncode, 0)
-        self.wait_for(lambda: not children(daemon.pid, MODULE), 5, "the module did not end on deactivation")
+        xvfb_session.wait_until(lambda: not children(daemon.pid, MODULE), 5,
+                                "the module did not end on deactivation")
 
     def test_the_preferences_preview_runs_the_module_in_its_pane(self):
         preferences = self.start_in_namespace("mate-screensaver-preferences")
-        pids = self.wait_for(lambda: children(preferences.pid, MODULE), 30,
+        pids = xvfb_session.wait_until(lambda: children(preferences.pid, MODULE), 30,
                              "the preferences did not start the module for the preview")
         pane = self.geometry(window_of(pids[0]))
         self.assertEqual(pane[2:], PREVIEW_SIZE)

@@ -182,7 +182,8 @@ class RpmTest(unittest.TestCase):
         expected[RPM_COPYRIGHT] = expected.pop(DEBIAN_COPYRIGHT)
         self.assertEqual(files, expected)
         with tempfile.TemporaryDirectory() as unpacked:
-            payload = subprocess.run(["rpm2cpio", str(self.package)], capture_output=True, check=True, timeout=60).stdout
+            payload = subprocess.run(["rpm2cpio", str(self.package)], capture_output=True, check=True,
+                                     timeout=60).stdout
             subprocess.run(["cpio", "-idm", "--quiet"], input=payload, cwd=unpacked, check=True, timeout=60)
             run("dpkg-deb", "-x", str(deb), unpacked + "/deb")
             for name in expected:
