@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the RPM of the display module for xscreensaver from build/linux, for Fedora-family
 # systems: the tree scripts/stage_module.sh stages, with the copyright file of packaging/debian/
-# where Fedora keeps licenses, and the Debian package's summary and description. rpmbuild works out the libraries it requires
-# from the module itself, compresses the manual page and names the file as RPMs are named. Its
-# script that compresses manual pages is written for bash, which Debian's /bin/sh is not.
+# where Fedora keeps licenses, and the Debian package's summary and description. rpmbuild works
+# out the libraries it requires from the module itself, compresses the manual page and names the
+# file as RPMs are named. Its script that compresses manual pages is written for bash, which
+# Debian's /bin/sh is not.
 # The same sources make the same package: the build time, the files' times and the changelog's
 # date are the last commit's, and the build host is not recorded.
 # Usage: scripts/rpm_build.sh VERSION OUTPUT_DIR     (prints the package's path)

@@ -111,7 +111,7 @@ class MateScreensaverTest(unittest.TestCase):
         namespace = ["unshare", "--mount", "--propagation", "private"]
         if os.getuid() != 0:
             namespace[1:1] = ["--user", "--map-root-user"]
-        log = open(self.work / f"{Path(command[0]).name}.log", "w")
+        log = open(self.x.work_dir / f"{Path(command[0]).name}.log", "w")
         self.addCleanup(log.close)
         process = subprocess.Popen([*namespace, "sh", "-c", f'{binds} && exec "$@"', "sh", *command], env=self.env,
                                    stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
@@ -130,10 +130,11 @@ class MateScreensaverTest(unittest.TestCase):
                      for name in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
     def read_block(self, area, name, scale=100):
-        """The text of what is drawn inside `area` (left, top, width, height) of one screenshot."""
-        shot = self.x.screenshot(self.work / f"{name}.png")
+        """The text of what is drawn inside `area` (left, top, width, height) of one screenshot,
+        enlarged by `scale` percent before it is read. The images stay in the session's folder."""
+        shot = self.x.screenshot(self.x.work_dir / f"{name}.png")
         left, top, width, height = area
-        cut = self.work / f"{name}-area.png"
+        cut = self.x.work_dir / f"{name}-area.png"
         subprocess.run(["convert", str(shot), "-crop", f"{width}x{height}+{left}+{top}", "+repage", str(cut)],
                        check=True, timeout=30)
         pixels = subprocess.run(["convert", str(cut), "-depth", "8", "rgb:-"], capture_output=True, check=True,
@@ -141,7 +142,7 @@ class MateScreensaverTest(unittest.TestCase):
         box = harness.Screen(width, height, pixels).bounding_box_not(xvfb_session.BLACK)
         self.assertIsNotNone(box, f"nothing drawn in {area}")
         subprocess.run(["convert", str(cut), "-resize", f"{scale}%", str(cut)], check=True, timeout=30)
-        return harness.read_text(cut, [edge * scale // 100 for edge in box], self.work / f"{name}-text.png",
+        return harness.read_text(cut, [edge * scale // 100 for edge in box], self.x.work_dir / f"{name}-text.png",
                                  page_mode=6)
 
     def test_the_daemon_runs_the_packaged_module_full_screen_and_ends_it(self):
@@ -165,7 +166,7 @@ class MateScreensaverTest(unittest.TestCase):
     def test_the_preferences_preview_runs_the_module_in_its_pane(self):
         preferences = self.start_in_namespace("mate-screensaver-preferences")
         pids = xvfb_session.wait_until(lambda: children(preferences.pid, MODULE), 30,
-                             "the preferences did not start the module for the preview")
+                                       "the preferences did not start the module for the preview")
         pane = self.geometry(window_of(pids[0]))
         self.assertEqual(pane[2:], PREVIEW_SIZE)
         time.sleep(1.5)
