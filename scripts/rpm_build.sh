@@ -21,8 +21,6 @@ tree="$staging/tree"
 scripts/stage_module.sh "$tree"
 install -D -m 644 packaging/debian/copyright "$tree/usr/share/licenses/kelvor/copyright"
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
-# rpmbuild only brings times after the last commit back to it; a checkout's older times go too.
-find "$tree" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 # Debian's form of the description (a summary line, then lines indented by one blank, "." for an
 # empty one) in RPM's.
 summary=$(sed -n 's/^Description: //p' packaging/debian/control.in)
