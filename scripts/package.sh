@@ -2,7 +2,8 @@
 # Builds what administrators deploy into build/dist/: an MSI package per architecture
 # (kelvor-<version>-x86.msi with the 32-bit saver, kelvor-<version>-x64.msi with the x64 one),
 # kelvor-<version>.zip with both saver files, where each goes, and the Group Policy template, and
-# the Debian package of the display module for xscreensaver (kelvor_<version>_<arch>.deb).
+# the display module for xscreensaver as a Debian package (kelvor_<version>_<arch>.deb) and as an
+# RPM (kelvor-<version>-1.<arch>.rpm).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh win32 win64 linux
@@ -32,4 +33,5 @@ cp packaging/en-US/kelvor.adml "$folder/group-policy/en-US/"
 sed 's/$/\r/' packaging/where-each-file-goes.txt > "$folder/README.txt"
 (cd "$staging" && zip -q -r -X "$OLDPWD/$dist/kelvor-$version.zip" "kelvor-$version")
 scripts/deb_build.sh "$version" "$dist" >/dev/null
+scripts/rpm_build.sh "$version" "$dist" >/dev/null
 echo "package: $(cd "$dist" && ls | tr '\n' ' ')"
