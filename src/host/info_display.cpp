@@ -69,11 +69,12 @@ void InfoDisplay::FitToWindow() {
 }
 
 void InfoDisplay::WindowResized() {
-    if (!fitting_) return;
-    FitToWindow();
-    block_.FitToText();
-    ShrinkToWindow();
-    if (firstTickDone_ && movers_) movers_->BringInside(state_.Settings.MoveOption);
+    if (fitting_) {
+        FitToWindow();
+        block_.FitToText();
+        ShrinkToWindow();
+    }
+    if (firstTickDone_ && movers_) movers_->AreaChanged(state_.Settings.MoveOption);
 }
 
 void InfoDisplay::SetFontSizes(double size) {

@@ -233,5 +233,75 @@ TEST(MoversOnLayouts, BringTheBlockBackWhenItsMonitorGoes) {
     }
 }
 
+// Blocks within a few pixels of a monitor's height or width, beside parts no monitor shows: no
+// mover puts any part of the block outside the monitors it fits on, and the bounce stands still
+// no longer than a bounce takes (a tick) while a step on either axis is possible.
+TEST(MoversOnLayouts, NearlyFittingBlocksStayOnTheirMonitorsAndABounceKeepsMoving) {
+    struct NearFit {
+        const char* name;
+        std::vector<PixelRect> monitors;
+        PixelRect tight;  // the monitor the block nearly fills
+        bool acrossTight;  // its width (else its height) is nearly the block's
+    };
+    const NearFit layouts[] = {
+        {"TallOnPrimary", {{0, 0, 1280, 1024}, {1280, 0, 3200, 1200}}, {0, 0, 1280, 1024}, false},
+        {"TallBesideALargerLeft", {{0, 0, 1024, 768}, {-1280, 0, 0, 1024}}, {0, 0, 1024, 768}, false},
+        {"TallOnThird", kThree.monitors, {1920, -200, 2944, 568}, false},
+        {"TallOnlyOnPrimary", {{0, 0, 1280, 1024}, {1280, 0, 2304, 768}}, {0, 0, 1280, 1024}, false},
+        {"WideBelowALargerOne", {{0, 0, 1024, 768}, {-128, -1024, 1152, 0}}, {0, 0, 1024, 768}, true},
+        {"WideOnASmallerOneBelow", {{0, 0, 1280, 1024}, {0, 1024, 1024, 1792}}, {0, 1024, 1024, 1792}, true},
+    };
+    constexpr int32_t kTicks = 3000;
+    constexpr int32_t kLongestStill = 1;
+    int32_t failures = 0;
+    for (const NearFit& layout : layouts) {
+        for (int32_t room = 0; room <= 8; ++room) {
+            const double tight = (layout.acrossTight ? layout.tight.Width() : layout.tight.Height()) - room;
+            for (const int32_t option : kEveryMover) {
+                FakeMoverSurface surface;
+                ShowOn(surface, layout.monitors);
+                surface.panelWidth = static_cast<float>(layout.acrossTight ? tight * kTwips : 4500.0);
+                surface.panelHeight = static_cast<float>(layout.acrossTight ? 1800.0 : tight * kTwips);
+                SeededRandom random(2718u + static_cast<uint32_t>(room));
+                int16_t ignored = 0;
+                Movers movers(surface, random, ignored, 2);
+                const PixelRect bounds = BoundsOf(layout.monitors);
+                std::vector<Twips> fitting;
+                for (const PixelRect& m : layout.monitors) {
+                    if (m.Width() * kTwips >= surface.panelWidth && m.Height() * kTwips >= surface.panelHeight)
+                        fitting.push_back(InTwips(m, bounds));
+                }
+                const auto coveredAt = [&](double left, double top) {
+                    return Covered({left, top, left + surface.panelWidth, top + surface.panelHeight}, fitting);
+                };
+                int32_t still = 0;
+                for (int32_t tick = 0; tick < kTicks && failures < 10; ++tick) {
+                    const float left = surface.left;
+                    const float top = surface.top;
+                    movers.MoveByOption(option, tick != 0);
+                    const auto where = [&] {
+                        return std::string(layout.name) + " room " + std::to_string(room) + " option " +
+                               std::to_string(option) + " tick " + std::to_string(tick);
+                    };
+                    if (!coveredAt(surface.left, surface.top)) {
+                        ADD_FAILURE() << where() << ": block at (" << surface.left << ", " << surface.top << ")";
+                        ++failures;
+                    }
+                    if (option != Movers::kBounceOffSides || tick == 0) continue;
+                    still = surface.left == left && surface.top == top ? still + 1 : 0;
+                    const bool canStep = coveredAt(left - kTwips, top) || coveredAt(left + kTwips, top) ||
+                                         coveredAt(left, top - kTwips) || coveredAt(left, top + kTwips);
+                    if (still > kLongestStill && canStep) {
+                        ADD_FAILURE() << where() << ": still for " << still << " ticks at (" << left << ", " << top
+                                      << ")";
+                        ++failures;
+                        still = 0;
+                    }
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kelvor
