@@ -52,7 +52,7 @@ TEST(MoveBounce, SetsOffOnceTowardsTheBottomRightScaledToTheArea) {
 }
 
 // A larger area (a resized window, other monitors): a bounce under way keeps its velocity and
-// takes the band and scale of the new area, as if it had started there.
+// takes the band and scale of the new area on the tick that finds it.
 TEST(MoveBounce, TheBandAndScaleFollowTheArea) {
     MoverRig rig;
     UseSmallScreen(rig.surface);
