@@ -74,8 +74,10 @@ private:
     // box. Where a monitor leaves part of the area unseen it is drawn again until the panel there
     // lies wholly on one monitor (and the straight run from runFrom, where given, crosses nothing
     // unseen); false when neither the first draw nor kMostRedraws more found one, `place` then
-    // holding the last draw.
-    bool DrawPlace(TwipPoint& place, const std::optional<TwipPoint>& runFrom);
+    // holding the last draw. `alongRowOrColumn` (with runFrom) keeps every other draw to runFrom's
+    // row, the rest to its column.
+    bool DrawPlace(TwipPoint& place, const std::optional<TwipPoint>& runFrom, bool alongRowOrColumn = false);
+    bool SlideRunEnded(double left, double top) const;
     void PickSlideTarget();
     // The bounce's edge band and the scale of its velocity, from the area's width.
     void ScaleBounceToArea(float areaWidth);

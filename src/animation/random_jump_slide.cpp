@@ -37,12 +37,7 @@ void Movers::MoveRandomSlide(bool firstTickDone) {
     IgnoreMoves(2, kIgnoredMovesCap);
     FollowLayout(kRandomSliding, firstTickDone);
     if (!firstTickDone) CentreText();
-    const double left = surface_.Left();
-    const double top = surface_.Top();
-    // Either axis coming near its target ends the run; (0, 0) stands for no target yet.
-    if (std::abs(left - state_.SlideTargetX) < kSlideCapture || std::abs(top - state_.SlideTargetY) < kSlideCapture ||
-        (state_.SlideTargetX == 0 && state_.SlideTargetY == 0))
-        PickSlideTarget();
+    if (SlideRunEnded(surface_.Left(), surface_.Top())) PickSlideTarget();
     const auto next = [this] {
         return TwipPoint{ToSingle(surface_.Left() + kSlideStep * state_.SlideStepX),
                          ToSingle(surface_.Top() + kSlideStep * state_.SlideStepY)};
@@ -57,24 +52,40 @@ void Movers::MoveRandomSlide(bool firstTickDone) {
     surface_.Move(ToSingle(to.x), ToSingle(to.y));
 }
 
-bool Movers::DrawPlace(TwipPoint& place, const std::optional<TwipPoint>& runFrom) {
+bool Movers::DrawPlace(TwipPoint& place, const std::optional<TwipPoint>& runFrom, bool alongRowOrColumn) {
     const TwipBounds& box = shown_.Box();
     for (int32_t draw = 0; draw <= kMostRedraws; ++draw) {
-        const double x = box.left + Int((box.right - box.left - surface_.PanelWidth()) * random_.Next());
-        const double y = box.top + Int((box.bottom - box.top - surface_.PanelHeight()) * random_.Next());
+        double x = box.left + Int((box.right - box.left - surface_.PanelWidth()) * random_.Next());
+        double y = box.top + Int((box.bottom - box.top - surface_.PanelHeight()) * random_.Next());
+        if (alongRowOrColumn && draw % 2 == 0) y = runFrom->y;
+        if (alongRowOrColumn && draw % 2 != 0) x = runFrom->x;
         place = {static_cast<double>(RoundToInt32(x)), static_cast<double>(RoundToInt32(y))};
         if (!shown_.HasDeadArea()) return true;
+        if (alongRowOrColumn && place.x == runFrom->x && place.y == runFrom->y) continue;
         if (shown_.OnOneMonitor(place) && (!runFrom || shown_.RunIsShown(*runFrom, place))) return true;
     }
     return false;
+}
+
+bool Movers::SlideRunEnded(double left, double top) const {
+    // (0, 0) stands for no target yet.
+    if (state_.SlideTargetX == 0 && state_.SlideTargetY == 0) return true;
+    const bool nearX = std::abs(left - state_.SlideTargetX) < kSlideCapture;
+    const bool nearY = std::abs(top - state_.SlideTargetY) < kSlideCapture;
+    // Beside unseen parts a run may keep to its row or column, whose other axis is at its target
+    // from the start: there only the main axis ends it. Elsewhere either axis coming near does.
+    if (shown_.HasDeadArea()) return std::abs(state_.SlideStepX) == 1.0 ? nearX : nearY;
+    return nearX || nearY;
 }
 
 void Movers::PickSlideTarget() {
     if (shown_.HasDeadArea()) BringOntoMonitor();
     const TwipPoint from = Position();
     TwipPoint target;
-    // No run found: stay put this tick; the next one picks again.
-    if (!DrawPlace(target, from)) target = from;
+    // A panel about as tall (or wide) as its monitor, beside a part no monitor shows, has hardly a
+    // run that changes both coordinates: it runs along its row or column. No run found at all:
+    // stay put this tick; the next one picks again.
+    if (!DrawPlace(target, from) && !DrawPlace(target, from, true)) target = from;
     state_.SlideTargetX = RoundToInt32(target.x);
     state_.SlideTargetY = RoundToInt32(target.y);
     const double left = surface_.Left();

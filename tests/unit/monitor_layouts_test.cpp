@@ -241,7 +241,7 @@ TEST(MoversOnLayouts, BringTheBlockBackWhenItsMonitorGoes) {
 // Blocks within 0 to 8 pixels of a monitor's height or width, beside parts no monitor shows: no
 // mover puts part of the block off the monitors it fits on, and the bounce stands still no longer
 // than a bounce takes (a tick) while a step on either axis is possible.
-TEST(MoversOnLayouts, NearlyFittingBlocksStayOnTheirMonitorsAndABounceKeepsMoving) {
+TEST(MoversOnLayouts, NearlyFittingBlocksStayOnTheirMonitorsAndABounceOrASlideKeepsMoving) {
     // The monitors, which one the block nearly fills, and whether across (else down).
     struct NearFit {
         std::vector<PixelRect> monitors;
@@ -279,7 +279,8 @@ TEST(MoversOnLayouts, NearlyFittingBlocksStayOnTheirMonitorsAndABounceKeepsMovin
                     const float top = surface.top;
                     movers.MoveByOption(option, tick != 0);
                     still = surface.left == left && surface.top == top ? still + 1 : 0;
-                    const bool stuck = option == Movers::kBounceOffSides && tick != 0 && still > 1 &&
+                    const bool keepsMoving = option == Movers::kBounceOffSides || option == Movers::kRandomSliding;
+                    const bool stuck = keepsMoving && tick != 0 && still > 1 &&
                                        (on(left - kTwips, top) || on(left + kTwips, top) || on(left, top - kTwips) ||
                                         on(left, top + kTwips));
                     if (stuck || !on(surface.left, surface.top)) {
