@@ -77,6 +77,8 @@ else
     # The Wine stage installs the MSI package of its architecture; packaging itself is no test.
     echo "== packages"
     scripts/package.sh || echo "package 0 1" >> "$results"
+    echo "== release files: signing with a throwaway certificate, checksums, the same MSI from the same files"
+    python3 tests/release/test_release.py --results "$results"
 
     echo "== fuzzing"
     if KELVOR_FUZZ_SECONDS=${KELVOR_FUZZ_SECONDS:-10} scripts/fuzz.sh; then echo "fuzz 1 0" >> "$results"; else echo "fuzz 0 1" >> "$results"; fi
