@@ -68,6 +68,7 @@ find "$folder" -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
 scripts/deb_build.sh "$version" "$out" >/dev/null
 
 # Last, so that it covers every file of the folder.
-(cd "$out" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | LC_ALL=C sort | xargs sha256sum > SHA256SUMS)
+(cd "$out" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | LC_ALL=C sort |
+    xargs sha256sum > SHA256SUMS)
 mv "$out" "$dist"
 echo "package: $(cd "$dist" && ls | tr '\n' ' ')"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: host (plain and sanitized), fuzzing for a short budget,
 # the display module for xscreensaver on a private Xvfb, the Windows-built tests and the end-to-end
-# tests under Wine, the deployment packages among them. Ends with "N passed, N failed".
+# tests under Wine, the deployment packages among them, and the release files (signed with a throwaway
+# certificate, checksums). Ends with "N passed, N failed".
 # The Wine stages run twice: with the x64 builds under 64-bit Wine, then with the 32-bit builds under
 # 32-bit Wine (stages ending in "-x86"), which runs through emulation where this machine cannot run
 # 32-bit programs (scripts/emulate_i386.sh). KELVOR_WINE_ARCH=64 or 32 runs only one of them.

@@ -118,12 +118,21 @@ class SignedPackagesTest(unittest.TestCase):
                 verified = self.verify(path)
                 self.assertEqual(verified.returncode, 0, verified.stdout + verified.stderr)
                 self.assertIn("Signature verification: ok", verified.stdout)
-        # The build tree keeps its unsigned files, which the tests run and compare.
+        # The build tree keeps its unsigned files, which the tests run and compare; and the signature
+        # is all that signing adds to them.
         self.assertEqual({name: digest(path) for name, path in SAVERS.items()}, self.unsigned_savers)
+        for folder, build in SAVERS.items():
+            with self.subTest(unsigned=folder):
+                removed = WORK / f"unsigned-{folder}.scr"
+                removed.unlink(missing_ok=True)
+                signed = files[f"zip kelvor-{version()}/{folder}/kelvor.scr"]
+                removing = run("osslsigncode", "remove-signature", "-in", str(signed), "-out", str(removed))
+                self.assertEqual(removing.returncode, 0, removing.stdout)
+                self.assertEqual(digest(removed), digest(build))
 
     def test_a_file_changed_by_one_byte_no_longer_verifies(self):
         files = self.signed_files()
-        saver = files["zip " + f"kelvor-{version()}/64-bit/kelvor.scr"]
+        saver = files[f"zip kelvor-{version()}/64-bit/kelvor.scr"]
         msi = files[f"kelvor-{version()}-x64.msi"]
         # A byte of the program's code, and one of the MSI's summary (its description).
         data = msi.read_bytes()
