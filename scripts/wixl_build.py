@@ -16,6 +16,7 @@ Files that the source names are found from the current folder; wixl takes no abs
 """
 
 import argparse
+import copy
 import hashlib
 import os
 import subprocess
@@ -62,16 +63,14 @@ def split_source(root):
 
 
 def package_digest(root):
-    """A digest of the source and of the contents of the files it packs (not of their paths, which
-    differ between build folders)."""
-    digest = hashlib.sha256()
-    for element in root.iter():
-        for name, value in sorted(element.attrib.items()):
-            if name in ("Source", "SourceFile"):
-                value = hashlib.sha256(Path(value).read_bytes()).hexdigest()
-            digest.update(f"{element.tag} {name}={value}\n".encode())
-        digest.update(f"{element.tag} text={(element.text or '').strip()}\n".encode())
-    return digest.hexdigest()
+    """A digest of the source, each file it packs named by the digest of its contents instead of by
+    its path, which differs between build folders."""
+    source = copy.deepcopy(root)
+    for element in source.iter():
+        for name in ("Source", "SourceFile"):
+            if name in element.attrib:
+                element.set(name, hashlib.sha256(Path(element.get(name)).read_bytes()).hexdigest())
+    return hashlib.sha256(ET.tostring(source)).hexdigest()
 
 
 def derive_codes(root):
@@ -135,8 +134,9 @@ def main():
                                   check=True).stdout
     ET.register_namespace("", WIX)
     root = ET.fromstring(preprocessed)
-    conditions, permanent, same_version = split_source(root)
+    # From the whole source, before the parts wixl cannot take are split off.
     package_code = derive_codes(root)
+    conditions, permanent, same_version = split_source(root)
 
     output = Path(args.output)
     output.unlink(missing_ok=True)
