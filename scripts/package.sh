@@ -12,8 +12,12 @@
 # a failure leaves no half-made or half-signed file there.
 # Usage: scripts/package.sh [OUTPUT_DIR]
 set -euo pipefail
+# Paths given are taken from where package.sh was started.
+dist=$(realpath -m -- "${1:-$(dirname "$0")/../build/dist}")
+for variable in KELVOR_SIGN_PKCS12 KELVOR_SIGN_PASSWORD_FILE; do
+    [ -z "${!variable:-}" ] || export "$variable=$(realpath -m -- "${!variable}")"
+done
 cd "$(dirname "$0")/.."
-dist=${1:-build/dist}
 scripts/build.sh win32 win64 linux
 
 version=$(sed -n 's/^project(kelvor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)

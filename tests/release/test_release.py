@@ -62,7 +62,7 @@ def package(dist, pkcs12, password_file):
     """scripts/package.sh into a folder of its own, signing with that certificate."""
     environment = dict(os.environ, KELVOR_SIGN_PKCS12=str(pkcs12), KELVOR_SIGN_PASSWORD_FILE=str(password_file))
     environment.pop("KELVOR_SIGN_TIMESTAMP_URL", None)
-    return run("scripts/package.sh", str(dist.relative_to(ROOT)), env=environment)
+    return run("scripts/package.sh", str(dist), env=environment)
 
 
 def extract_saver(msi, folder):
