@@ -42,6 +42,8 @@ installed_size=$(du -sk "$root/usr" | cut -f1)
 sed -e "s/@VERSION@/$version/" -e "s/@ARCH@/$arch/" -e "s/@INSTALLED_SIZE@/$installed_size/" \
     -e "s/@DEPENDS@/$depends/" packaging/debian/control.in > "$root/DEBIAN/control"
 
+# dpkg-deb only clamps later times to SOURCE_DATE_EPOCH; a file checked out long ago would keep its own.
+find "$root" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 mkdir -p "$out"
 package="$out/kelvor_${version}_$arch.deb"
 dpkg-deb --root-owner-group --build "$root" "$package" >/dev/null
