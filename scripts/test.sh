@@ -75,9 +75,10 @@ else
         record_gtest "$stage" "build/$stage/unit_tests.json" $?
     done
 
-    # The Wine stage installs the MSI package of its architecture; packaging itself is no test.
+    # The Wine stage installs the MSI package of its architecture and compares the unsigned packages
+    # with the build's files; packaging itself is no test.
     echo "== packages"
-    scripts/package.sh || echo "package 0 1" >> "$results"
+    env -u KELVOR_SIGN_PKCS12 scripts/package.sh || echo "package 0 1" >> "$results"
     echo "== release files: signing with a throwaway certificate, checksums, the same MSI from the same files"
     python3 tests/release/test_release.py --results "$results"
 
