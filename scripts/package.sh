@@ -2,8 +2,8 @@
 # Builds what administrators deploy into build/dist/ (or the folder given): an MSI package per
 # architecture (kelvor-<version>-x86.msi with the 32-bit saver, kelvor-<version>-x64.msi with the x64
 # one), kelvor-<version>.zip with both saver files, where each goes, and the Group Policy template,
-# the Debian package of the display module for xscreensaver (kelvor_<version>_<arch>.deb), and
-# SHA256SUMS, the digest of every one of them.
+# the display module for xscreensaver as a Debian package (kelvor_<version>_<arch>.deb) and as an
+# RPM (kelvor-<version>-1.<arch>.rpm), and SHA256SUMS, the digest of every one of them.
 # With a certificate (KELVOR_SIGN_PKCS12 and KELVOR_SIGN_PASSWORD_FILE, see scripts/sign.sh) both
 # saver files are signed before they are packed, and both MSI packages after; the build tree keeps
 # its unsigned files. Without one, the files are unsigned, and the same sources make the same bytes:
@@ -70,6 +70,7 @@ find "$folder" -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
 (cd "$staging/zip" && find "kelvor-$version" | LC_ALL=C sort | zip -q -X -@ "../dist/kelvor-$version.zip")
 
 scripts/deb_build.sh "$version" "$out" >/dev/null
+scripts/rpm_build.sh "$version" "$out" >/dev/null
 
 # Last, so that it covers every file of the folder.
 (cd "$out" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | LC_ALL=C sort |

@@ -19,7 +19,7 @@ constexpr double kSlideCapture = 100.0;
 }  // namespace
 
 void Movers::MoveRandomJump(bool firstTickDone) {
-    FollowLayout(firstTickDone);
+    FollowLayout(kRandomJumping, firstTickDone);
     if (!firstTickDone) CentreText();
     const double dwell = 5000.0 / kTimerIntervalMs;
     if (state_.JumpTicks != dwell) {
@@ -27,28 +27,15 @@ void Movers::MoveRandomJump(bool firstTickDone) {
         return;
     }
     IgnoreMoves(1, kIgnoredMovesCap);
-    const TwipBounds& box = shown_.Box();
     TwipPoint to;
-    for (int32_t draw = 0;; ++draw) {
-        const double roomAcross = box.right - box.left - surface_.PanelWidth();
-        const double r1 = random_.Next();
-        const double roomDown = box.bottom - box.top - surface_.PanelHeight();
-        const double r2 = random_.Next();
-        to = {box.left + Int(roomAcross * r1), box.top + Int(roomDown * r2)};
-        // Where a monitor leaves part of the area unseen, the panel lands wholly on one monitor.
-        if (!shown_.HasDeadArea() || shown_.OnOneMonitor(to)) break;
-        if (draw == kMostRedraws) {
-            to = shown_.Nearest(to);
-            break;
-        }
-    }
+    if (!DrawPlace(to, std::nullopt)) to = shown_.Nearest(to);
     surface_.Move(ToSingle(to.x), ToSingle(to.y));
     state_.JumpTicks = 0;
 }
 
 void Movers::MoveRandomSlide(bool firstTickDone) {
     IgnoreMoves(2, kIgnoredMovesCap);
-    FollowLayout(firstTickDone);
+    FollowLayout(kRandomSliding, firstTickDone);
     if (!firstTickDone) CentreText();
     const double left = surface_.Left();
     const double top = surface_.Top();
@@ -62,35 +49,34 @@ void Movers::MoveRandomSlide(bool firstTickDone) {
     };
     TwipPoint to = next();
     // A panel that grew on its way can meet a dead part: it takes another run from where it is.
-    if (shown_.HasDeadArea() && !shown_.Shows(to)) {
+    if (shown_.HasDeadArea() && !shown_.OnMonitors(to)) {
         PickSlideTarget();
         to = next();
-        if (!shown_.Shows(to)) return;
+        if (!shown_.OnMonitors(to)) return;
     }
     surface_.Move(ToSingle(to.x), ToSingle(to.y));
+}
+
+bool Movers::DrawPlace(TwipPoint& place, const std::optional<TwipPoint>& runFrom) {
+    const TwipBounds& box = shown_.Box();
+    for (int32_t draw = 0; draw <= kMostRedraws; ++draw) {
+        const double x = box.left + Int((box.right - box.left - surface_.PanelWidth()) * random_.Next());
+        const double y = box.top + Int((box.bottom - box.top - surface_.PanelHeight()) * random_.Next());
+        place = {static_cast<double>(RoundToInt32(x)), static_cast<double>(RoundToInt32(y))};
+        if (!shown_.HasDeadArea()) return true;
+        if (shown_.OnOneMonitor(place) && (!runFrom || shown_.RunIsShown(*runFrom, place))) return true;
+    }
+    return false;
 }
 
 void Movers::PickSlideTarget() {
     if (shown_.HasDeadArea()) BringOntoMonitor();
     const TwipPoint from = Position();
-    const TwipBounds& box = shown_.Box();
-    for (int32_t draw = 0;; ++draw) {
-        state_.SlideTargetX =
-            RoundToInt32(box.left + Int((box.right - box.left - surface_.PanelWidth()) * random_.Next()));
-        state_.SlideTargetY =
-            RoundToInt32(box.top + Int((box.bottom - box.top - surface_.PanelHeight()) * random_.Next()));
-        // Where a monitor leaves part of the area unseen, the target lies wholly on one monitor and
-        // the straight run to it crosses nothing unseen.
-        if (!shown_.HasDeadArea()) break;
-        const TwipPoint target{static_cast<double>(state_.SlideTargetX), static_cast<double>(state_.SlideTargetY)};
-        if (shown_.OnOneMonitor(target) && shown_.RunIsShown(from, target)) break;
-        if (draw == kMostRedraws) {
-            // No run found: stay put this tick; the next one picks again.
-            state_.SlideTargetX = RoundToInt32(from.x);
-            state_.SlideTargetY = RoundToInt32(from.y);
-            break;
-        }
-    }
+    TwipPoint target;
+    // No run found: stay put this tick; the next one picks again.
+    if (!DrawPlace(target, from)) target = from;
+    state_.SlideTargetX = RoundToInt32(target.x);
+    state_.SlideTargetY = RoundToInt32(target.y);
     const double left = surface_.Left();
     const double top = surface_.Top();
     const double dx = state_.SlideTargetX - left;
