@@ -91,7 +91,7 @@ else
     echo "== packages"
     if env -u KELVOR_SIGN_PKCS12 scripts/package.sh; then echo "package 1 0" >> "$results"; else echo "package 0 1" >> "$results"; fi
     echo "== release files: signing with a throwaway certificate, checksums, the same MSI from the same files"
-    python3 tests/release/test_release.py --results "$results"
+    python3 tests/scripts/test_release.py --results "$results"
     note_runner_end release $?
 
     echo "== fuzzing"

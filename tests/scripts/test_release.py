@@ -4,7 +4,7 @@ password stops the packaging and leaves nothing behind), the checksums of build/
 packages that are the same bytes when made from the same files.
 
 Reuses the products scripts/package.sh has built; signing builds nothing again.
-Run: python3 tests/release/test_release.py [--results FILE]   (adds a line "release P F" to FILE)
+Run: python3 tests/scripts/test_release.py [--results FILE]   (adds a line "release P F" to FILE)
 """
 
 import argparse
@@ -23,6 +23,7 @@ DIST = BUILD / "dist"
 WORK = BUILD / "release-tests"
 sys.path.insert(0, str(ROOT / "scripts"))
 import msi_summary  # noqa: E402
+from stage_runner import run_stage  # noqa: E402
 
 VERSION_LINE = "project(kelvor VERSION "
 SAVERS = {"32-bit": BUILD / "win32" / "kelvor.scr", "64-bit": BUILD / "win64" / "kelvor.scr"}
@@ -208,15 +209,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--results")
     args = parser.parse_args()
-    suite = unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__])
-    result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
-    failed = len(result.failures) + len(result.errors) + len(result.unexpectedSuccesses)
-    passed = result.testsRun - failed - len(result.skipped)
-    print(f"release: {passed} passed, {failed} failed", flush=True)
-    if args.results:
-        with open(args.results, "a") as out:
-            out.write(f"release {passed} {failed}\n")
-    return 1 if failed else 0
+    return run_stage("release", unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__]), args.results)
 
 
 if __name__ == "__main__":
