@@ -64,13 +64,14 @@ def split_source(root):
 
 def package_digest(root):
     """A digest of the source, each file it packs named by the digest of its contents instead of by
-    its path, which differs between build folders."""
+    its path, which differs between build folders; and of this script, whose fix-ups are part of
+    the package too."""
     source = copy.deepcopy(root)
     for element in source.iter():
         for name in ("Source", "SourceFile"):
             if name in element.attrib:
                 element.set(name, hashlib.sha256(Path(element.get(name)).read_bytes()).hexdigest())
-    return hashlib.sha256(ET.tostring(source)).hexdigest()
+    return hashlib.sha256(ET.tostring(source) + Path(__file__).read_bytes()).hexdigest()
 
 
 def derive_codes(root):
