@@ -4,7 +4,7 @@
 # different times, the second also in another time zone and with another umask, both without the
 # compiler cache; then compares every file of the two build/dist folders, and both kelvor.scr files,
 # byte by byte and names each one that differs or is missing from one of them. Run it before each
-# release (docs/releases.md): it builds everything twice from nothing, about 9 minutes on 2 cores.
+# release (docs/releases.md): it builds everything twice from nothing, 2.5 to 9 minutes on 2 cores.
 # Usage: scripts/check_reproducible.sh [COMMIT]     (default HEAD; uncommitted changes are not built)
 # The clones are made under build/reproduce/ and removed when the builds agree; when they do not,
 # they stay there for a closer look.
