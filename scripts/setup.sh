@@ -7,7 +7,8 @@ packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmar
           xvfb xdotool imagemagick x11-utils tesseract-ocr python3 procps wixl msitools zip
           pkg-config libx11-dev libx11-xcb-dev libxcb1-dev libxft-dev libfontconfig-dev fonts-dejavu-core xscreensaver util-linux
           libxrandr-dev libxinerama-dev xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils dpkg-dev lintian
-          mate-screensaver dbus-daemon desktop-file-utils rpm rpmlint cpio)
+          mate-screensaver dbus-daemon desktop-file-utils rpm rpmlint cpio
+          osslsigncode openssl)
 
 missing=()
 for package in "${packages[@]}"; do
