@@ -93,7 +93,8 @@ std::string LinuxSystemText(KernelText& etcOsRelease, KernelText& usrLibOsReleas
             if (name && !name->empty()) break;
         }
     }
-    const std::string kernel = "Linux " + KernelVersion(kernelRelease);
+    const std::string version = KernelVersion(kernelRelease);
+    const std::string kernel = version.empty() ? "Linux" : "Linux " + version;
     return name && !name->empty() ? *name + ", " + kernel : kernel;
 }
 

@@ -83,6 +83,7 @@ TEST(LinuxSystemText, ThePrettyNameThenTheNameOfEtcElseUsrLibAndTheKernel) {
     EXPECT_EQ(LinuxSystemText(etc, usrLib, "6.6.13"), "Linux 6.6.13");
     usrLib.readable = false;
     EXPECT_EQ(LinuxSystemText(etc, usrLib, "6.6.13"), "Linux 6.6.13");
+    EXPECT_EQ(LinuxSystemText(etc, usrLib, ""), "Linux");
 }
 
 }  // namespace
