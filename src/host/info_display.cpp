@@ -152,6 +152,19 @@ std::string InfoDisplay::ComposeInfoText() {
         text += block_.WrapToPrimaryWidth(InfoLabel::Info, std::string(kCpuCaption) + state_.CpuSampler->LoadText(),
                                           kCpuCaption.size());
     }
+    if ((s.ExtraItems & kShowAddress) != 0) {
+        StartLine(text);
+        if (!state_.AddressMonitor)
+            state_.AddressMonitor = std::make_unique<AddressLine>(sources_.CreateAddressSource());
+        // Many addresses go on as many lines as it takes, the caption staying with the first.
+        const std::string& line = state_.AddressMonitor->Text();
+        text += block_.WrapToPrimaryWidth(InfoLabel::Info, line, line.find(": ") + 2);
+    }
+    if ((s.ExtraItems & kShowSystem) != 0) {
+        StartLine(text);
+        if (!systemText_) systemText_ = sources_.SystemText();
+        text += "System: " + *systemText_;
+    }
     return text.empty() ? ";-)" : text;
 }
 

@@ -65,6 +65,8 @@ private:
     // Made on the first tick, once start-up has seeded the random generator.
     std::optional<Movers> movers_;
     std::string computerName_;
+    // Read when the system line is first shown.
+    std::optional<std::string> systemText_;
     int32_t tickCount_ = 0;
     int32_t ticksPerSecond_;
     int32_t ticksPerNetworkRefresh_;

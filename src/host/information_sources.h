@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/clock.h"
+#include "probes/address_source.h"
 #include "probes/network_status.h"
 
 namespace kelvor {
@@ -18,6 +19,9 @@ public:
     virtual std::string StartTimeText(uint8_t timeFormat) = 0;
     virtual std::string MemoryUsageText() = 0;
     virtual std::unique_ptr<NetworkStatus> CreateNetworkMonitor() = 0;
+    // The system's name and version, as people say it; read once.
+    virtual std::string SystemText() = 0;
+    virtual std::unique_ptr<AddressSource> CreateAddressSource() = 0;
 };
 
 }  // namespace kelvor

@@ -9,6 +9,7 @@
 
 #include "common/geometry.h"
 #include "common/random_generator.h"
+#include "probes/address_line.h"
 #include "probes/processor_load_sampler.h"
 #include "probes/network_status.h"
 #include "probes/os_version.h"
@@ -41,6 +42,8 @@ struct ProgramState {
     std::unique_ptr<RandomSource> Random;
     std::unique_ptr<ProcessorLoadSampler> CpuSampler;
     std::unique_ptr<NetworkStatus> NetworkMonitor;
+    // Made when the address line is first shown, so that the default lines read no address.
+    std::unique_ptr<AddressLine> AddressMonitor;
 
     bool IsNtFamily() const { return Os.Family() == WindowsFamily::Nt; }
 };

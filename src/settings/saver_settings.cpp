@@ -58,6 +58,9 @@ void LoadSettings(Registry& registry, SaverSettings& settings) {
     settings.MoveOption = NarrowToInt16(ReadNumber(registry, "MoveOption", 2));
     settings.MoveEBRandom = NarrowToInt16(ReadNumber(registry, "MoveEBRandom", 2));
     settings.TimeFormat = NarrowToByte(ReadNumber(registry, "TimeFormat", 0));
+    // A value with bits no line has is not ours: it shows none of the extra lines.
+    const int32_t extra = ReadNumber(registry, "ExtraItems", 0);
+    settings.ExtraItems = extra >= 0 && extra <= kAllExtraItems ? static_cast<uint8_t>(extra) : 0;
 }
 
 bool SaveSettings(Registry& registry, const SaverSettings& settings) {
@@ -85,6 +88,7 @@ bool SaveSettings(Registry& registry, const SaverSettings& settings) {
     writeNumber("MoveOption", settings.MoveOption);
     writeNumber("MoveEBRandom", settings.MoveEBRandom);
     writeNumber("TimeFormat", settings.TimeFormat);
+    writeNumber("ExtraItems", settings.ExtraItems);
     return allWritten;
 }
 

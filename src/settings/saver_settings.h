@@ -45,6 +45,11 @@ inline constexpr DisplayItem kDisplayItems[] = {
 inline constexpr int kDescriptionBox = 7;
 static_assert(kDisplayItems[kDescriptionBox].bit == kShowDescription);
 
+// `ExtraItems` bits: the lines added after `DisplayItems` had no bit left.
+inline constexpr uint8_t kShowAddress = 1;
+inline constexpr uint8_t kShowSystem = 2;
+inline constexpr uint8_t kAllExtraItems = kShowAddress | kShowSystem;
+
 // `MouseSettings` bits (honoured on the 9x family only).
 inline constexpr uint8_t kIgnoreMouseMoves = 1;
 inline constexpr uint8_t kIgnoreMouseClicks = 2;
@@ -68,6 +73,7 @@ struct SaverSettings {
     int16_t MoveOption = 0;
     int16_t MoveEBRandom = 0;
     uint8_t TimeFormat = 0;
+    uint8_t ExtraItems = 0;
 
     bool operator==(const SaverSettings&) const = default;
 };
@@ -75,7 +81,7 @@ struct SaverSettings {
 // Fills every field from the settings key, taking the default for each value that cannot be read.
 // "Descr" is read only when the loaded `DisplayItems` shows the description. A stored number that
 // does not fit its field raises run-time error 6 "Overflow": the fields before it are loaded, it and
-// the ones after keep what they held.
+// the ones after keep what they held. "ExtraItems" outside 0 to 3 loads as 0.
 void LoadSettings(Registry& registry, SaverSettings& settings);
 
 // What LoadSettings gives when nothing is stored: the settings of a fresh installation, for a

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/run_time_error.h"
+#include "fakes/fake_address_source.h"
 #include "fakes/fake_registry.h"
 #include "host/information_sources.h"
 #include "host/program_state.h"
@@ -81,6 +82,14 @@ public:
         ++networkMonitorsCreated;
         return std::make_unique<FakeNetworkStatus>(statusCalls);
     }
+    std::string SystemText() override {
+        ++systemTextCalls;
+        return systemText;
+    }
+    std::unique_ptr<AddressSource> CreateAddressSource() override {
+        ++addressSourcesCreated;
+        return std::make_unique<FakeAddressSource>(addresses);
+    }
 
     LocalDateTime now{2026, 12, 7, 15, 6, 10, 0};
     int nowCalls = 0;
@@ -89,6 +98,10 @@ public:
     int memoryCalls = 0;
     int networkMonitorsCreated = 0;
     int statusCalls = 0;
+    std::string systemText = "Windows 10 Pro 22H2 (build 19045)";
+    int systemTextCalls = 0;
+    FakeAddresses addresses;
+    int addressSourcesCreated = 0;
 };
 
 class FakeSaverPlatform final : public SaverPlatform {

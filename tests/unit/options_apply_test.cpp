@@ -34,7 +34,7 @@ TEST(OptionsOk, CopiesEveryControlIntoTheSettingsAndSavesThem) {
     EXPECT_EQ(rig.settings.TimeFormat, 1);
     EXPECT_EQ(rig.registry.GetNumber(kSettingsRoot, kSettingsSubkey, "DisplayItems"), 255);
     EXPECT_EQ(rig.registry.GetString(kSettingsRoot, kSettingsSubkey, "Descr"), "my server");
-    EXPECT_EQ(rig.registry.WrittenNames().size(), 11u);
+    EXPECT_EQ(rig.registry.WrittenNames().size(), 12u);
     EXPECT_TRUE(rig.view.messages.empty());
     EXPECT_EQ(rig.view.closeRequests, 1);
 }
@@ -115,7 +115,7 @@ TEST(OptionsOk, LeavesTheDefaultSaverAloneWhenTheBoxDidNotChangeOrOn9x) {
         for (const FakeRegistry::Call& call : rig.registry.Calls())
             EXPECT_NE(call.root, kUsers) << call.subkey;
         EXPECT_FALSE(rig.OldDefaultSaver().has_value());
-        EXPECT_EQ(rig.registry.WrittenNames().size(), 11u);
+        EXPECT_EQ(rig.registry.WrittenNames().size(), 12u);
     }
     OptionsRig old;
     old.Loaded(WindowsFamily::Win9x);

@@ -53,13 +53,14 @@ Load LoadFrom(const std::function<void(FakeRegistry&)>& store = nullptr) {
 }
 
 // The string reader also takes number values, as their decimal text, and the number reader only
-// numbers: a value read as a string loads the same from the text "77" as from the number 77, one
-// read as a number loads the default from the text (no setting's default is 77).
+// numbers: a value read as a string loads the same from the text "1" as from the number 1, one read
+// as a number loads the default from the text (no setting's default is 1, and every number setting
+// takes 1).
 uint32_t TypeLoadSettingsReads(const std::string& name) {
     const SaverSettings fromText =
-        LoadFrom([&](FakeRegistry& r) { r.SetString(kSettingsRoot, kSettingsSubkey, name, "77"); }).settings;
+        LoadFrom([&](FakeRegistry& r) { r.SetString(kSettingsRoot, kSettingsSubkey, name, "1"); }).settings;
     const SaverSettings fromNumber =
-        LoadFrom([&](FakeRegistry& r) { r.SetNumber(kSettingsRoot, kSettingsSubkey, name, 77); }).settings;
+        LoadFrom([&](FakeRegistry& r) { r.SetNumber(kSettingsRoot, kSettingsSubkey, name, 1); }).settings;
     return fromText == fromNumber ? kRegSz : kRegDword;
 }
 

@@ -74,6 +74,51 @@ TEST_F(RefreshTickTest, OnlyTheProbesOfTheLinesShownAreAsked) {
     EXPECT_EQ(block.PanelHeight(), 200.0f);  // the empty network label adds nothing
 }
 
+TEST_F(RefreshTickTest, TheAddressAndSystemLinesFollowTheCpuLineAndAreAskedForOnlyWhenShown) {
+    Start(127 | kShowNetwork);
+    for (int tick = 0; tick < 20; ++tick) form.Tick();
+    EXPECT_EQ(sources.addressSourcesCreated + sources.systemTextCalls, 0);
+    EXPECT_FALSE(state.AddressMonitor);
+
+    sources.addresses.addresses = std::vector<HostAddress>{{"10.0.0.7", false, true, false, false}};
+    state.Settings.ExtraItems = kShowAddress | kShowSystem;
+    for (int tick = 0; tick < 30; ++tick) form.Tick();
+    EXPECT_EQ(Text(),
+              "KELVOR-PC:  3:06:10 pm\rup for 2 days, 7:33:20\rup since 05-Dec-26 3:06:10 pm\r"
+              "Memory usage: 262,144 K\rCPU usage: 07 %\rIP address: 10.0.0.7\r"
+              "System: Windows 10 Pro 22H2 (build 19045)");
+    EXPECT_EQ(sources.addressSourcesCreated, 1);
+    EXPECT_EQ(sources.addresses.reads, 1);
+    EXPECT_EQ(sources.systemTextCalls, 1);
+
+    state.Settings.ExtraItems = kShowSystem;
+    state.Settings.DisplayItems = 0;
+    for (int tick = 0; tick < 10; ++tick) form.Tick();
+    EXPECT_EQ(Text(), "System: Windows 10 Pro 22H2 (build 19045)");
+}
+
+TEST_F(RefreshTickTest, ManyAddressesWrapUnderTheFirstOneToThePrimaryWidth) {
+    // Five addresses of 39 characters: wider than the 1536-pixel area at 10 pixels a character.
+    std::vector<HostAddress> many;
+    for (const char digit : std::string("12345"))
+        many.push_back({std::string("2001:0db8:aaaa:bbbb:cccc:dddd:eeee:000") + digit, true, true, false, false});
+    sources.addresses.addresses = many;
+    StoreSetting("ExtraItems", kShowAddress);
+    Start(0);
+    form.Tick();
+    const std::string text = Text();
+    EXPECT_EQ(text.rfind("IP addresses: 2001:0db8:aaaa:bbbb:cccc:dddd:eeee:0001, ", 0), 0u) << text;
+    EXPECT_NE(text.find('\r'), std::string::npos) << text;
+    std::string joined;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\r', start)) != std::string::npos; start = end + 1) {
+        EXPECT_LE(10 * (end - start), 1536u);
+        joined += text.substr(start, end - start) + " ";
+    }
+    joined += text.substr(start);
+    EXPECT_EQ(joined, AddressLineText(many));
+}
+
 TEST_F(RefreshTickTest, DescriptionNameAndTimeCombinations) {
     const struct {
         int32_t items;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ SaverSettings Distinct() {
     settings.MoveOption = 4;
     settings.MoveEBRandom = 9;
     settings.TimeFormat = 1;
+    settings.ExtraItems = 2;
     return settings;
 }
 
@@ -85,9 +87,10 @@ TEST_F(Settings, SaveAndLoadRoundTripInOrder) {
     saved.FontItalic = true;
     saved.FontUnderline = true;
     saved.DisplayItems = 255;
-    const std::vector<std::string> order{"FontName",     "FontSize", "FontColour",    "BgColour",
-                                         "FontSettings", "DisplayItems", "Descr",   "MouseSettings",
-                                         "MoveOption",   "MoveEBRandom", "TimeFormat"};
+    saved.ExtraItems = 3;
+    const std::vector<std::string> order{"FontName",     "FontSize",     "FontColour", "BgColour",
+                                         "FontSettings", "DisplayItems", "Descr",      "MouseSettings",
+                                         "MoveOption",   "MoveEBRandom", "TimeFormat", "ExtraItems"};
     ASSERT_TRUE(SaveSettings(registry, saved));
     EXPECT_EQ(registry.WrittenNames(), order);
     EXPECT_EQ(registry.GetRaw(kSettingsRoot, kSettingsSubkey, "FontSize"),
@@ -106,7 +109,7 @@ TEST_F(Settings, SaveAndLoadRoundTripInOrder) {
         EXPECT_EQ(calls[i + 2].operation, FakeRegistry::Operation::Close);
         reads.push_back(calls[i + 1].name);
     }
-    EXPECT_EQ(calls.size(), 33u);
+    EXPECT_EQ(calls.size(), 36u);
     EXPECT_EQ(reads, order);
 }
 
@@ -177,6 +180,28 @@ TEST_F(Settings, DescriptionFollowsItsDisplayBit) {
     EXPECT_EQ(settings.Descr, "stored text");
 }
 
+TEST_F(Settings, ExtraItemsOutsideZeroToThreeLoadAsNone) {
+    SaverSettings settings = Distinct();
+    LoadSettings(registry, settings);
+    EXPECT_EQ(settings.ExtraItems, 0);  // missing
+
+    for (const int32_t stored : {0, 1, 2, 3}) {
+        StoreNumber("ExtraItems", stored);
+        LoadSettings(registry, settings);
+        EXPECT_EQ(settings.ExtraItems, stored);
+    }
+    // Neither clamped nor masked, and no overflow: the value is simply not one of ours.
+    for (const int32_t stored : {4, 5, 256, -1, INT32_MIN}) {
+        StoreNumber("ExtraItems", stored);
+        settings.ExtraItems = 3;
+        EXPECT_NO_THROW(LoadSettings(registry, settings)) << stored;
+        EXPECT_EQ(settings.ExtraItems, 0) << stored;
+    }
+    StoreString("ExtraItems", "3");
+    LoadSettings(registry, settings);
+    EXPECT_EQ(settings.ExtraItems, 0);
+}
+
 TEST_F(Settings, UnreadableValuesGiveDefaultsButEmptyTextIsRead) {
     StoreString("FontSize", "12");
     StoreString("FontName", "");
@@ -189,7 +214,7 @@ TEST_F(Settings, UnreadableValuesGiveDefaultsButEmptyTextIsRead) {
 TEST_F(Settings, SaveGoesOnPastFailedWritesAndReportsThem) {
     registry.FailSetValue("FontColour");
     EXPECT_FALSE(SaveSettings(registry, Distinct()));
-    EXPECT_EQ(registry.WrittenNames().size(), 11u);
+    EXPECT_EQ(registry.WrittenNames().size(), 12u);
     EXPECT_FALSE(registry.GetRaw(kSettingsRoot, kSettingsSubkey, "FontColour").has_value());
     EXPECT_EQ(registry.GetNumber(kSettingsRoot, kSettingsSubkey, "TimeFormat"), 1);
 
@@ -199,7 +224,7 @@ TEST_F(Settings, SaveGoesOnPastFailedWritesAndReportsThem) {
     size_t creates = 0;
     for (const FakeRegistry::Call& call : locked.Calls())
         if (call.operation == FakeRegistry::Operation::Create) ++creates;
-    EXPECT_EQ(creates, 11u);
+    EXPECT_EQ(creates, 12u);
     EXPECT_EQ(locked.OpenHandleCount(), 0u);
 }
 
