@@ -1,6 +1,5 @@
 #include "linux/linux_address_source.h"
 
-#include <arpa/inet.h>
 #include <ifaddrs.h>
 #include <linux/netlink.h>
 #include <linux/rtnetlink.h>
@@ -11,6 +10,7 @@
 #include <array>
 #include <cerrno>
 #include <memory>
+#include <span>
 
 namespace kelvor::x11 {
 
@@ -37,26 +37,19 @@ ScopedFd SubscribeToAnnouncements() {
 
 std::optional<HostAddress> AddressOf(const ifaddrs& entry) {
     if (entry.ifa_addr == nullptr) return std::nullopt;
-    HostAddress address;
-    std::array<char, INET6_ADDRSTRLEN> text{};
+    // The address's bytes in network order; none for families other than IPv4 and IPv6.
+    std::span<const uint8_t> bytes;
     if (entry.ifa_addr->sa_family == AF_INET) {
         const in_addr& ipv4 = reinterpret_cast<const sockaddr_in*>(entry.ifa_addr)->sin_addr;
-        if (inet_ntop(AF_INET, &ipv4, text.data(), text.size()) == nullptr) return std::nullopt;
-        const uint32_t value = ntohl(ipv4.s_addr);
-        address.loopback = (value >> 24) == 127;
-        address.linkLocal = (value >> 16) == 0xA9FE;  // 169.254/16
+        bytes = {reinterpret_cast<const uint8_t*>(&ipv4), sizeof ipv4};
     } else if (entry.ifa_addr->sa_family == AF_INET6) {
         const in6_addr& ipv6 = reinterpret_cast<const sockaddr_in6*>(entry.ifa_addr)->sin6_addr;
-        if (inet_ntop(AF_INET6, &ipv6, text.data(), text.size()) == nullptr) return std::nullopt;
-        address.ipv6 = true;
-        address.loopback = IN6_IS_ADDR_LOOPBACK(&ipv6);
-        address.linkLocal = IN6_IS_ADDR_LINKLOCAL(&ipv6);
-    } else {
-        return std::nullopt;
+        bytes = {reinterpret_cast<const uint8_t*>(&ipv6), sizeof ipv6};
     }
-    address.text = text.data();
-    address.up = (entry.ifa_flags & IFF_UP) != 0;
-    address.loopback = address.loopback || (entry.ifa_flags & IFF_LOOPBACK) != 0;
+    std::optional<HostAddress> address = AddressFromBytes(bytes);
+    if (!address) return std::nullopt;
+    address->up = (entry.ifa_flags & IFF_UP) != 0;
+    address->loopback = address->loopback || (entry.ifa_flags & IFF_LOOPBACK) != 0;
     return address;
 }
 
