@@ -2,6 +2,7 @@
 // Which family and version of Windows the program runs on, and what that version offers.
 
 #include <cstdint>
+#include <string>
 
 #include "common/windows_family.h"
 
@@ -11,6 +12,8 @@ struct WindowsVersion {
     int32_t PlatformId = 0;
     int32_t MajorVersion = 0;
     int32_t MinorVersion = 0;
+    int32_t BuildNumber = 0;  // on the 9x family the low word only
+    std::string CsdVersion;   // "Service Pack 1"; on the 9x family a letter such as " A"
 };
 
 // The platform's version query (GetVersionExA).

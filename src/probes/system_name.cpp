@@ -1,6 +1,9 @@
 #include "probes/system_name.h"
 
+#include <charconv>
+
 #include "common/windows_family.h"
+#include "settings/registry_helpers.h"
 
 namespace kelvor {
 namespace {
@@ -33,46 +36,72 @@ std::string TrimSpaces(const std::string& text) {
 std::string NtName(const WindowsVersionFacts& facts) {
     std::string name;
     const std::string product = TrimSpaces(facts.ProductName);
-    if (!product.empty() && facts.RegistryBuild == facts.BuildNumber) {
+    if (!product.empty() && facts.RegistryBuild == facts.Version.BuildNumber) {
         static constexpr std::string_view kMaker = "Microsoft ";
         static constexpr std::string_view kTen = "Windows 10";
         name = product.starts_with(kMaker) ? product.substr(kMaker.size()) : product;
-        if (facts.BuildNumber >= kFirstWindows11Build && name.starts_with(kTen) &&
+        if (facts.Version.BuildNumber >= kFirstWindows11Build && name.starts_with(kTen) &&
             (name.size() == kTen.size() || name[kTen.size()] == ' '))
             name.replace(0, kTen.size(), "Windows 11");
         const std::string release = TrimSpaces(facts.DisplayVersion);
         if (!release.empty()) name += " " + release;
     } else {
-        name = NtNameFromNumbers(facts.MajorVersion, facts.MinorVersion, facts.BuildNumber);
+        name = NtNameFromNumbers(facts.Version.MajorVersion, facts.Version.MinorVersion, facts.Version.BuildNumber);
     }
-    const std::string servicePack = TrimSpaces(facts.CsdVersion);
+    const std::string servicePack = TrimSpaces(facts.Version.CsdVersion);
     if (!servicePack.empty()) name += " " + servicePack;
-    return name + " (build " + std::to_string(facts.BuildNumber) + ")";
+    return name + " (build " + std::to_string(facts.Version.BuildNumber) + ")";
 }
 
 // The 9x family names its updates by the letter in the CSD text: 95 B and C are the second OEM
 // release (OSR2, OSR2.5), 98 A is the Second Edition.
 std::string Win9xName(const WindowsVersionFacts& facts) {
-    const std::string letter = TrimSpaces(facts.CsdVersion);
+    const std::string letter = TrimSpaces(facts.Version.CsdVersion);
     std::string name;
-    switch (facts.MajorVersion * 100 + facts.MinorVersion) {
+    switch (facts.Version.MajorVersion * 100 + facts.Version.MinorVersion) {
     case 400: name = letter == "B" ? "Windows 95 OSR2" : letter == "C" ? "Windows 95 OSR2.5" : "Windows 95"; break;
     case 410: name = letter == "A" ? "Windows 98 Second Edition" : "Windows 98"; break;
     case 490: name = "Windows Me"; break;
     default: name = "Windows"; break;
     }
     // Padded in place: a temporary joined of the two trips GCC 12's -Wrestrict at -O3.
-    std::string minor = std::to_string(facts.MinorVersion);
-    if (facts.MinorVersion < 10) minor.insert(0, 1, '0');
-    return name + " (" + std::to_string(facts.MajorVersion) + "." + minor + "." + std::to_string(facts.BuildNumber) +
-           ")";
+    std::string minor = std::to_string(facts.Version.MinorVersion);
+    if (facts.Version.MinorVersion < 10) minor.insert(0, 1, '0');
+    return name + " (" + std::to_string(facts.Version.MajorVersion) + "." + minor + "." +
+           std::to_string(facts.Version.BuildNumber) + ")";
+}
+
+std::string ReadNtText(Registry& registry, const char* name) {
+    std::string text;
+    return ReadRegString(registry, RegistryRoot::LocalMachine, kWindowsNtVersionKey, name, text) ? text : "";
+}
+
+// A build number stored as text; 0 when there is none.
+int32_t ReadNtBuild(Registry& registry, const char* name) {
+    const std::string text = ReadNtText(registry, name);
+    int32_t build = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), build);
+    return error == std::errc() && end == text.data() + text.size() ? build : 0;
 }
 
 }  // namespace
 
+std::string ReadWindowsSystemName(VersionSource& version, Registry& registry) {
+    WindowsVersionFacts facts;
+    if (!version.QueryVersion(facts.Version)) facts.Version = {};
+    if (facts.Version.PlatformId == kPlatformNt) {
+        facts.ProductName = ReadNtText(registry, "ProductName");
+        facts.DisplayVersion = ReadNtText(registry, "DisplayVersion");
+        if (facts.DisplayVersion.empty()) facts.DisplayVersion = ReadNtText(registry, "ReleaseId");
+        facts.RegistryBuild = ReadNtBuild(registry, "CurrentBuildNumber");
+        if (facts.RegistryBuild == 0) facts.RegistryBuild = ReadNtBuild(registry, "CurrentBuild");
+    }
+    return WindowsSystemName(facts);
+}
+
 std::string WindowsSystemName(const WindowsVersionFacts& facts) {
-    if (facts.PlatformId == kPlatformNt) return NtName(facts);
-    if (facts.PlatformId == kPlatform9x) return Win9xName(facts);
+    if (facts.Version.PlatformId == kPlatformNt) return NtName(facts);
+    if (facts.Version.PlatformId == kPlatform9x) return Win9xName(facts);
     return "unknown";
 }
 

@@ -5,15 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "probes/os_version.h"
+#include "settings/registry.h"
+
 namespace kelvor {
 
 struct WindowsVersionFacts {
     // From the version query (GetVersionExA); all zero when it failed.
-    int32_t PlatformId = 0;
-    int32_t MajorVersion = 0;
-    int32_t MinorVersion = 0;
-    int32_t BuildNumber = 0;  // on the 9x family the low word only
-    std::string CsdVersion;   // "Service Pack 1"; on the 9x family a letter such as " A"
+    WindowsVersion Version;
     // From "SOFTWARE\Microsoft\Windows NT\CurrentVersion" (NT family); empty or 0 where not stored.
     std::string ProductName;     // "Windows 10 Pro", "Microsoft Windows XP"
     std::string DisplayVersion;  // "22H2", or the older ReleaseId "1909"
@@ -24,5 +23,11 @@ struct WindowsVersionFacts {
 // registry's product name and release are used only when its build is the one the query reports.
 // Builds from 22000 on are Windows 11, though their product name still says Windows 10.
 std::string WindowsSystemName(const WindowsVersionFacts& facts);
+
+// The key that describes the installed NT system.
+inline constexpr char kWindowsNtVersionKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+// Asks the version query and, on the NT family, the registry, and names the system by the rule above.
+std::string ReadWindowsSystemName(VersionSource& version, Registry& registry);
 
 }  // namespace kelvor

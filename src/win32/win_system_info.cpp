@@ -8,10 +8,17 @@ bool WinSystemInfo::QueryVersion(WindowsVersion& version) {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof(info);
     const bool read = GetVersionExA(&info) != FALSE;
-    version = read ? WindowsVersion{static_cast<int32_t>(info.dwPlatformId), static_cast<int32_t>(info.dwMajorVersion),
-                                    static_cast<int32_t>(info.dwMinorVersion)}
-                   : WindowsVersion{};
-    return read;
+    if (!read) {
+        version = {};
+        return false;
+    }
+    const auto platform = static_cast<int32_t>(info.dwPlatformId);
+    // The 9x family keeps the major and minor version in the build number's high word.
+    const DWORD build = platform == kPlatformNt ? info.dwBuildNumber : LOWORD(info.dwBuildNumber);
+    info.szCSDVersion[sizeof(info.szCSDVersion) - 1] = '\0';
+    version = {platform, static_cast<int32_t>(info.dwMajorVersion), static_cast<int32_t>(info.dwMinorVersion),
+               static_cast<int32_t>(build), info.szCSDVersion};
+    return true;
 }
 
 WindowsFamily RunningWindowsFamily() {

@@ -30,7 +30,7 @@ public:
     int32_t NumberOfProcessors() override { return processors; }
 
     bool versionReadable = true;
-    WindowsVersion version{2, 5, 1};
+    WindowsVersion version{2, 5, 1, 2600, ""};
     std::optional<std::string> computerName = "KELVOR";
     PageFileStatus memory;
     std::optional<PageFileStatusEx> memoryEx = PageFileStatusEx{};

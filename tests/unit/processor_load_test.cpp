@@ -178,7 +178,7 @@ TEST_F(CpuLoadNt, EachMissingPieceRaisesItsOwnError) {
 
 class CpuLoad9x : public ::testing::Test {
 protected:
-    CpuLoad9x() { system.version = {1, 4, 10}; }
+    CpuLoad9x() { system.version = {1, 4, 10, 2222, ""}; }
 
     FakeSystemInfo system;
     FakePerformanceData perf;

@@ -17,9 +17,9 @@ TEST(ReadOSVersion, FlagsFollowFamilyAndVersion) {
         bool memoryStatusEx;
     };
     const std::vector<Case> cases{
-        {"95", {1, 4, 0}, false, false},   {"98", {1, 4, 10}, true, false}, {"Me", {1, 4, 90}, true, false},
-        {"NT 4", {2, 4, 0}, false, false}, {"2000", {2, 5, 0}, true, true}, {"XP", {2, 5, 1}, true, true},
-        {"7", {2, 6, 1}, true, true},      {"CE", {3, 4, 0}, false, true},
+        {"95", {1, 4, 0, 0, ""}, false, false},   {"98", {1, 4, 10, 0, ""}, true, false}, {"Me", {1, 4, 90, 0, ""}, true, false},
+        {"NT 4", {2, 4, 0, 0, ""}, false, false}, {"2000", {2, 5, 0, 0, ""}, true, true}, {"XP", {2, 5, 1, 0, ""}, true, true},
+        {"7", {2, 6, 1, 0, ""}, true, true},      {"CE", {3, 4, 0, 0, ""}, false, true},
     };
     FakeSystemInfo system;
     for (const Case& c : cases) {

@@ -1,6 +1,8 @@
 // The system line's naming of Windows versions.
 #include <gtest/gtest.h>
 
+#include "fakes/fake_registry.h"
+#include "fakes/fake_system_info.h"
 #include "probes/system_name.h"
 
 namespace kelvor {
@@ -8,11 +10,7 @@ namespace {
 
 WindowsVersionFacts Nt(int32_t major, int32_t minor, int32_t build, std::string csd = "") {
     WindowsVersionFacts facts;
-    facts.PlatformId = 2;
-    facts.MajorVersion = major;
-    facts.MinorVersion = minor;
-    facts.BuildNumber = build;
-    facts.CsdVersion = std::move(csd);
+    facts.Version = {2, major, minor, build, std::move(csd)};
     return facts;
 }
 
@@ -25,11 +23,7 @@ WindowsVersionFacts WithRegistry(WindowsVersionFacts facts, std::string product,
 
 WindowsVersionFacts Win9x(int32_t minor, int32_t build, std::string csd) {
     WindowsVersionFacts facts;
-    facts.PlatformId = 1;
-    facts.MajorVersion = 4;
-    facts.MinorVersion = minor;
-    facts.BuildNumber = build;
-    facts.CsdVersion = std::move(csd);
+    facts.Version = {1, 4, minor, build, std::move(csd)};
     return facts;
 }
 
@@ -74,6 +68,33 @@ TEST(SystemName, The9xFamilyByVersionAndUpdateLetter) {
     EXPECT_EQ(WindowsSystemName(Win9x(0, 1212, " C")), "Windows 95 OSR2.5 (4.00.1212)");
     EXPECT_EQ(WindowsSystemName(Win9x(90, 3000, " ")), "Windows Me (4.90.3000)");
     EXPECT_EQ(WindowsSystemName(WindowsVersionFacts{}), "unknown");
+}
+
+TEST(SystemName, TheNtFamilyAsksTheRegistryWithItsOlderValuesAsFallbacksAnd9xDoesNot) {
+    FakeSystemInfo system;
+    FakeRegistry registry;
+    const auto store = [&](const char* name, const char* text) {
+        registry.SetString(RegistryRoot::LocalMachine, kWindowsNtVersionKey, name, text);
+    };
+    system.version = {2, 10, 0, 18363, ""};
+    store("ProductName", "Windows 10 Enterprise");
+    store("ReleaseId", "1909");
+    store("CurrentBuild", "18363");
+    EXPECT_EQ(ReadWindowsSystemName(system, registry), "Windows 10 Enterprise 1909 (build 18363)");
+    store("DisplayVersion", "19H2");
+    store("CurrentBuildNumber", "18363");
+    EXPECT_EQ(ReadWindowsSystemName(system, registry), "Windows 10 Enterprise 19H2 (build 18363)");
+    // CurrentBuildNumber wins over CurrentBuild; when it is another build, the numbers name the system.
+    store("CurrentBuildNumber", "19045");
+    EXPECT_EQ(ReadWindowsSystemName(system, registry), "Windows 10 (build 18363)");
+
+    registry.ClearCalls();
+    system.version = {1, 4, 10, 2222, " A "};
+    EXPECT_EQ(ReadWindowsSystemName(system, registry), "Windows 98 Second Edition (4.10.2222)");
+    EXPECT_TRUE(registry.Calls().empty());
+
+    system.versionReadable = false;
+    EXPECT_EQ(ReadWindowsSystemName(system, registry), "unknown");
 }
 
 }  // namespace
