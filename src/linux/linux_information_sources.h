@@ -1,6 +1,7 @@
 #pragma once
 // Where the lines come from on Linux: the clocks and the locale, the kernel's /proc files, the
-// host name, os-release and the kernel's release, and the interfaces' addresses. The files stay open for the life of the sources, which must outlive what they make.
+// host name, os-release and the kernel's release, and the interfaces' addresses. The /proc files
+// stay open for the life of the sources, which must outlive what they make.
 
 #include <memory>
 #include <string>

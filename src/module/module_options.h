@@ -114,8 +114,8 @@ public:
 
 // The settings of the options: the defaults of a fresh installation with what the options change.
 // -text shows the description line unless -lines says which lines show; -address and -system add
-// their lines, and -no-name, -no-cpu, ... (one for each word of -lines) then hide single lines. A colour the display does
-// not know adds a warning and leaves that colour at its default.
+// their lines, and -no-name, -no-cpu, ... (one for each word of -lines) then hide single lines. A
+// colour the display does not know adds a warning and leaves that colour at its default.
 SaverSettings ModuleSettings(const ModuleOptions& options, ColourNames& colours, std::vector<std::string>& warnings);
 
 }  // namespace kelvor
