@@ -33,7 +33,8 @@ std::optional<std::string> TakeShellWord(std::string_view& text) {
         } else if (c == '\'' || c == '"') {
             quote = c;
         } else if (c == '\\') {
-            if (++i < text.size() && text[i] != '\n') word += text[i];
+            // A backslash at the very end escapes nothing.
+            if (i + 1 < text.size() && text[++i] != '\n') word += text[i];
         } else if (IsBlank(c) || c == '\n') {
             break;
         } else {

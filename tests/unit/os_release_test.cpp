@@ -54,6 +54,11 @@ TEST(OsReleaseValue, CommentsOtherKeysAndBrokenLinesAssignNothing) {
     EXPECT_EQ(OsReleaseValue("PRETTY_NAME=good\nNAME='open\n", "PRETTY_NAME"), "good");
     EXPECT_EQ(OsReleaseValue("# it's a comment\nPRETTY_NAME=good\n", "PRETTY_NAME"), "good");
     EXPECT_EQ(OsReleaseValue("NAME=\"a\nPRETTY_NAME=inside\"\nID=x", "PRETTY_NAME"), std::nullopt);
+    // A backslash at the very end escapes nothing; the text is not read past its end.
+    // Held in strings of their own, so that a read past the end shows under the address sanitizer.
+    EXPECT_EQ(OsReleaseValue(std::string("PRETTY_NAME=Bare\\"), "PRETTY_NAME"), "Bare");
+    EXPECT_EQ(OsReleaseValue(std::string("PRETTY_NAME=\"Open\\"), "PRETTY_NAME"), std::nullopt);
+    EXPECT_EQ(OsReleaseValue(std::string("NAME=x\\"), "PRETTY_NAME"), std::nullopt);
 }
 
 TEST(KernelVersion, TheLeadingNumbersOfTheRelease) {
