@@ -37,6 +37,7 @@ import harness  # noqa: E402
 SCREEN = 1280, 1024
 
 ALL_LINES = 0xFF
+ALL_EXTRA_LINES = 3  # ExtraItems: the address and system lines
 DEFAULT_LINES = 127
 NETWORK = 0x40
 DESCRIPTION = "Measuring the running saver"
@@ -53,6 +54,10 @@ SETTINGS = [
     ("every line, bounce", {"DisplayItems": ALL_LINES, "MoveOption": 2}),
     ("every line, random path", {"DisplayItems": ALL_LINES, "MoveOption": 3}),
     ("every line, stationary", {"DisplayItems": ALL_LINES, "MoveOption": 4}),
+    ("every line with address and system, bounce", {"DisplayItems": ALL_LINES, "ExtraItems": ALL_EXTRA_LINES,
+                                                    "MoveOption": 2}),
+    ("every line with address and system, stationary", {"DisplayItems": ALL_LINES, "ExtraItems": ALL_EXTRA_LINES,
+                                                        "MoveOption": 4}),
 ]
 
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <iterator>
+#include <span>
 #include <utility>
 
 #include "common/rounding.h"
@@ -29,6 +31,21 @@ bool StartedForDisplayProperties(const std::string& commandLine) {
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return start == "/C";
 }
+
+// Ticks the boxes from `firstId` on, box i for the bit of items[i], as `bits` has them.
+void TickBoxes(OptionsView& view, int firstId, std::span<const DisplayItem> items, int bits) {
+    for (size_t i = 0; i < items.size(); ++i) view.SetChecked(firstId + static_cast<int>(i), (bits & items[i].bit) != 0);
+}
+
+// The bits of the ticked boxes from `firstId` on.
+int TickedBits(OptionsView& view, int firstId, std::span<const DisplayItem> items) {
+    int bits = 0;
+    for (size_t i = 0; i < items.size(); ++i)
+        if (view.IsChecked(firstId + static_cast<int>(i))) bits |= items[i].bit;
+    return bits;
+}
+
+static_assert(std::size(kDisplayItems) == kDisplayCheckCount && std::size(kExtraItems) == kExtraCheckCount);
 
 }  // namespace
 
@@ -64,8 +81,8 @@ void OptionsDialog::LoadSteps() {
     bgColourChooser_ = settings_.BgColour;
     ShowSampleFont();
 
-    for (int i = 0; i < kDisplayCheckCount; ++i)
-        view_.SetChecked(DisplayCheck(i), (settings_.DisplayItems & kDisplayItems[i].bit) != 0);
+    TickBoxes(view_, DisplayCheck(0), kDisplayItems, settings_.DisplayItems);
+    TickBoxes(view_, ExtraCheck(0), kExtraItems, settings_.ExtraItems);
     view_.SetDescriptionText(settings_.Descr);
     DisplayBoxClicked(kDescriptionBox);
     view_.SetChecked(MouseCheck(0), (settings_.MouseSettings & kIgnoreMouseMoves) != 0);
@@ -175,12 +192,8 @@ void OptionsDialog::ApplyControls() {
         settings_.FontColour = sample.font.colour;
         settings_.BgColour = sample.bgColour;
     });
-    ContinueOnError([&] {
-        int items = 0;
-        for (int i = 0; i < kDisplayCheckCount; ++i)
-            if (view_.IsChecked(DisplayCheck(i))) items |= kDisplayItems[i].bit;
-        settings_.DisplayItems = NarrowToByte(items);
-    });
+    ContinueOnError([&] { settings_.DisplayItems = NarrowToByte(TickedBits(view_, DisplayCheck(0), kDisplayItems)); });
+    ContinueOnError([&] { settings_.ExtraItems = NarrowToByte(TickedBits(view_, ExtraCheck(0), kExtraItems)); });
     ContinueOnError([&] {
         settings_.Descr = (settings_.DisplayItems & kShowDescription) != 0 ? view_.DescriptionText() : "";
     });

@@ -14,6 +14,7 @@ enum OptionsControlId : int {
     kIdCancel = 2,
     kIdTab = 1000,
     kIdDisplayFirst = 1010,  // chkDisplay(0..7)
+    kIdExtraFirst = 1018,    // the extra lines' boxes (0..1)
     kIdDescr = 1020,
     kIdFontSample = 1021,
     kIdSetFont = 1022,

@@ -13,10 +13,12 @@
 namespace kelvor {
 
 // Check boxes and labels are named by their control identifiers (options/options_layout.h); the
-// boxes of the chkDisplay(0..7) and chkMouse(0..1) arrays by their index.
+// boxes of the chkDisplay(0..7), extra lines' (0..1) and chkMouse(0..1) arrays by their index.
 inline constexpr int kDisplayCheckCount = 8;
+inline constexpr int kExtraCheckCount = 2;
 inline constexpr int kMouseCheckCount = 2;
 inline constexpr int DisplayCheck(int index) { return kIdDisplayFirst + index; }
+inline constexpr int ExtraCheck(int index) { return kIdExtraFirst + index; }
 inline constexpr int MouseCheck(int index) { return kIdMouseFirst + index; }
 
 enum class SystemColour { WindowBackground, ButtonFace };

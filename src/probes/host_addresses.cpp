@@ -35,7 +35,6 @@ std::optional<HostAddress> AddressFromBytes(std::span<const uint8_t> bytes) {
     HostAddress address;
     if (bytes.size() == 4) {
         for (size_t i = 0; i < 4; ++i) {
-            // Appended piece by piece: a temporary joined of the two trips GCC 12's -Wrestrict at -O3.
             if (i != 0) address.text += '.';
             address.text += std::to_string(bytes[i]);
         }

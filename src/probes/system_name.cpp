@@ -64,11 +64,12 @@ std::string Win9xName(const WindowsVersionFacts& facts) {
     case 490: name = "Windows Me"; break;
     default: name = "Windows"; break;
     }
-    // Padded in place: a temporary joined of the two trips GCC 12's -Wrestrict at -O3.
-    std::string minor = std::to_string(facts.Version.MinorVersion);
-    if (facts.Version.MinorVersion < 10) minor.insert(0, 1, '0');
-    return name + " (" + std::to_string(facts.Version.MajorVersion) + "." + minor + "." +
-           std::to_string(facts.Version.BuildNumber) + ")";
+    // The minor version has two digits, as the system shows it: 4.00, 4.10.
+    const int32_t minor = facts.Version.MinorVersion;
+    name += " (" + std::to_string(facts.Version.MajorVersion) + ".";
+    if (minor < 10) name += '0';
+    name += std::to_string(minor) + "." + std::to_string(facts.Version.BuildNumber) + ")";
+    return name;
 }
 
 std::string ReadNtText(Registry& registry, const char* name) {

@@ -50,6 +50,10 @@ inline constexpr uint8_t kShowAddress = 1;
 inline constexpr uint8_t kShowSystem = 2;
 inline constexpr uint8_t kAllExtraItems = kShowAddress | kShowSystem;
 
+// The extra lines in the order of their check boxes, beside the ones above: box i is bit i. Unlike
+// those, their captions carry access keys.
+inline constexpr DisplayItem kExtraItems[] = {{kShowAddress, "&IP Address"}, {kShowSystem, "&System Version"}};
+
 // `MouseSettings` bits (honoured on the 9x family only).
 inline constexpr uint8_t kIgnoreMouseMoves = 1;
 inline constexpr uint8_t kIgnoreMouseClicks = 2;

@@ -6,6 +6,7 @@
 // Windows on it is there ("all" where every one has it). The product's import-table test reads the
 // names from here.
 
+#include <winsock2.h>
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
@@ -34,6 +35,7 @@ inline constexpr LateBoundApi<BOOL WINAPI(MEMORYSTATUSEX*)> GlobalMemoryStatusEx
     "kernel32.dll", "GlobalMemoryStatusEx"};
 inline constexpr LateBoundApi<void WINAPI(SYSTEM_INFO*)> GetNativeSystemInfo{  // XP
     "kernel32.dll", "GetNativeSystemInfo"};
+inline constexpr LateBoundApi<BOOL WINAPI(HANDLE)> CancelIo{"kernel32.dll", "CancelIo"};  // 98, NT 4
 
 // user32: displays and monitors
 inline constexpr LateBoundApi<BOOL WINAPI(LPCSTR, DWORD, PDISPLAY_DEVICEA, DWORD)> EnumDisplayDevices{  // 98, 2000
@@ -59,6 +61,25 @@ inline constexpr LateBoundApi<DWORD WINAPI(void*, ULONG*, BOOL)> GetIfTable{  //
     "iphlpapi.dll", "GetIfTable"};
 inline constexpr LateBoundApi<DWORD WINAPI(void*)> GetIfEntry{"iphlpapi.dll", "GetIfEntry"};    // 98, NT 4 SP4
 inline constexpr LateBoundApi<DWORD WINAPI(void*)> GetIfEntry2{"iphlpapi.dll", "GetIfEntry2"};  // Vista
+
+// iphlpapi: the computer's addresses and their change notification
+inline constexpr LateBoundApi<ULONG WINAPI(ULONG, ULONG, void*, void*, ULONG*)> GetAdaptersAddresses{  // XP
+    "iphlpapi.dll", "GetAdaptersAddresses"};
+inline constexpr LateBoundApi<DWORD WINAPI(void*, ULONG*, BOOL)> GetIpAddrTable{  // 98, NT 4 SP4
+    "iphlpapi.dll", "GetIpAddrTable"};
+inline constexpr LateBoundApi<DWORD WINAPI(HANDLE*, OVERLAPPED*)> NotifyAddrChange{  // 98, 2000
+    "iphlpapi.dll", "NotifyAddrChange"};
+inline constexpr LateBoundApi<BOOL WINAPI(OVERLAPPED*)> CancelIPChangeNotify{  // Vista
+    "iphlpapi.dll", "CancelIPChangeNotify"};
+
+// Winsock, for Windows 95 without the IP helper: the addresses of the computer's own name. ws2_32
+// where Winsock 2 is installed, else wsock32, which exports the same names.
+inline constexpr LateBoundApi<int WINAPI(WORD, WSADATA*)> WSAStartup{"ws2_32.dll", "WSAStartup"};  // 95 + Winsock 2, 98
+inline constexpr LateBoundApi<int WINAPI()> WSACleanup{"ws2_32.dll", "WSACleanup"};               // 95 + Winsock 2, 98
+inline constexpr LateBoundApi<int WINAPI(char*, int)> GetHostName{"ws2_32.dll", "gethostname"};   // 95 + Winsock 2, 98
+inline constexpr LateBoundApi<hostent* WINAPI(const char*)> GetHostByName{  // 95 + Winsock 2, 98
+    "ws2_32.dll", "gethostbyname"};
+inline constexpr char kWinsock1Library[] = "wsock32.dll";  // all
 
 // ntdll: the kernel's per-processor times (the 9x family has no such query)
 inline constexpr LateBoundApi<LONG WINAPI(ULONG, PVOID, ULONG, PULONG)> NtQuerySystemInformation{  // NT 4

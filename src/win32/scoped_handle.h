@@ -1,6 +1,6 @@
 #pragma once
 // One move-only owner for every kind of handle the program opens (GDI objects, memory DCs,
-// registry keys, loaded libraries), closed in its destructor by the call that belongs to its kind.
+// registry keys, loaded libraries, events), closed in its destructor by the call that belongs to its kind.
 
 #include <windows.h>
 
@@ -40,6 +40,7 @@ void GdiObject(Object object) { DeleteObject(object); }
 inline void MemoryDc(HDC dc) { DeleteDC(dc); }
 inline void RegistryKey(HKEY key) { RegCloseKey(key); }
 inline void Library(HMODULE module) { FreeLibrary(module); }
+inline void KernelObject(HANDLE handle) { CloseHandle(handle); }
 }  // namespace closing
 
 using ScopedFont = ScopedHandle<HFONT, &closing::GdiObject<HFONT>>;
@@ -49,5 +50,7 @@ using ScopedBitmap = ScopedHandle<HBITMAP, &closing::GdiObject<HBITMAP>>;
 using MemoryDc = ScopedHandle<HDC, &closing::MemoryDc>;
 using ScopedRegistryKey = ScopedHandle<HKEY, &closing::RegistryKey>;
 using ScopedLibrary = ScopedHandle<HMODULE, &closing::Library>;
+// An event, or another kernel object closed by CloseHandle (not INVALID_HANDLE_VALUE's kinds).
+using ScopedKernelHandle = ScopedHandle<HANDLE, &closing::KernelObject>;
 
 }  // namespace kelvor::win32

@@ -8,6 +8,8 @@
 #include "probes/processor_load.h"
 #include "probes/network_activity.h"
 #include "probes/memory_usage.h"
+#include "probes/system_name.h"
+#include "win32/win_address_source.h"
 #include "win32/win_password_services.h"
 #include "win32/win_display_layout.h"
 
@@ -63,6 +65,12 @@ void WinSaverPlatform::ShowCriticalError(const std::string& title, const std::st
 
 std::string WinSaverPlatform::MemoryUsageText() {
     return kelvor::MemoryUsageText(systemInfo_, hasMemoryStatusEx_, locale_);
+}
+
+std::string WinSaverPlatform::SystemText() { return ReadWindowsSystemName(systemInfo_, registry_); }
+
+std::unique_ptr<AddressSource> WinSaverPlatform::CreateAddressSource() {
+    return std::make_unique<WinAddressSource>();
 }
 
 std::unique_ptr<NetworkStatus> WinSaverPlatform::CreateNetworkMonitor() {

@@ -43,6 +43,8 @@ public:
     std::string StartTimeText(uint8_t timeFormat) override { return uptime_.StartTimeText(timeFormat); }
     std::string MemoryUsageText() override;
     std::unique_ptr<NetworkStatus> CreateNetworkMonitor() override;
+    std::string SystemText() override;
+    std::unique_ptr<AddressSource> CreateAddressSource() override;
 
 private:
     WinRegistry registry_;

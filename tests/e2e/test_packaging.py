@@ -171,7 +171,7 @@ class InstalledPackageTest(unittest.TestCase):
 
     def test_a_value_out_of_range_is_refused_and_nothing_is_written(self):
         for bad in ("FONTSIZE=2161", "FONTSIZE=1", "BGCOLOUR=16777216", "MOVEOPTION=5", "DISPLAYITEMS=-1",
-                    "TIMEFORMAT=yes", "SETDEFAULT=2"):
+                    "TIMEFORMAT=yes", "EXTRAITEMS=4", "SETDEFAULT=2"):
             with self.subTest(bad=bad):
                 good = ("FONTNAME=Courier",) if bad.startswith("SETDEFAULT") else ("FONTNAME=Courier", "SETDEFAULT=1")
                 status = self.msiexec("/i", *good, bad)

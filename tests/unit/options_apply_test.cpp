@@ -13,6 +13,7 @@ TEST(OptionsOk, CopiesEveryControlIntoTheSettingsAndSavesThem) {
     rig.Loaded(WindowsFamily::Win9x);
     rig.view.sample = {"Tahoma", 12.5, true, false, true, true, 0x00FF00, 0x112233};
     for (int i = 0; i < 8; ++i) rig.view.checked[DisplayCheck(i)] = true;
+    rig.view.checked[ExtraCheck(0)] = true;
     rig.view.description = "my server";
     rig.view.checked[MouseCheck(1)] = true;
     rig.view.selectedMovement = 3;
@@ -32,7 +33,9 @@ TEST(OptionsOk, CopiesEveryControlIntoTheSettingsAndSavesThem) {
     EXPECT_EQ(rig.settings.MoveOption, 3);
     EXPECT_EQ(rig.settings.MoveEBRandom, 10);
     EXPECT_EQ(rig.settings.TimeFormat, 1);
+    EXPECT_EQ(rig.settings.ExtraItems, kShowAddress);
     EXPECT_EQ(rig.registry.GetNumber(kSettingsRoot, kSettingsSubkey, "DisplayItems"), 255);
+    EXPECT_EQ(rig.registry.GetNumber(kSettingsRoot, kSettingsSubkey, "ExtraItems"), kShowAddress);
     EXPECT_EQ(rig.registry.GetString(kSettingsRoot, kSettingsSubkey, "Descr"), "my server");
     EXPECT_EQ(rig.registry.WrittenNames().size(), 12u);
     EXPECT_TRUE(rig.view.messages.empty());
@@ -44,10 +47,12 @@ TEST(OptionsOk, DropsAHiddenDescriptionAndStoresNoMouseOptionsOnNt) {
     rig.settings.MouseSettings = 3;
     rig.Loaded(WindowsFamily::Nt);
     for (int i = 0; i < 8; ++i) rig.view.checked[DisplayCheck(i)] = false;
+    rig.view.checked[ExtraCheck(1)] = true;
     rig.view.description = "still in the box";
     rig.view.sample.font.size = 40000;  // too large for the field: that step is skipped, the rest runs
     rig.dialog->OkClicked();
     EXPECT_EQ(rig.settings.DisplayItems, 0);
+    EXPECT_EQ(rig.settings.ExtraItems, kShowSystem);
     EXPECT_EQ(rig.settings.Descr, "");
     EXPECT_EQ(rig.settings.MouseSettings, 0);
     EXPECT_EQ(rig.settings.FontSize, 10);

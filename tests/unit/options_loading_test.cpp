@@ -14,6 +14,7 @@ TEST(OptionsLoading, FillsTheControlsOnTheNtFamily) {
     rig.settings.MoveOption = 2;
     rig.settings.MoveEBRandom = 7;
     rig.settings.TimeFormat = 1;
+    rig.settings.ExtraItems = kShowSystem;
     rig.SetDefaultSaver("SomeOther.scr");
     ASSERT_TRUE(rig.Loaded(WindowsFamily::Nt).ParentWindow() == 0);
 
@@ -22,6 +23,8 @@ TEST(OptionsLoading, FillsTheControlsOnTheNtFamily) {
     EXPECT_EQ(rig.view.labels[kIdVersion].caption, "version 1.4 rev 5  (14 January 2004)");
     for (int i = 0; i < 7; ++i) EXPECT_TRUE(rig.view.IsChecked(DisplayCheck(i))) << i;
     EXPECT_FALSE(rig.view.IsChecked(DisplayCheck(7)));
+    EXPECT_FALSE(rig.view.IsChecked(ExtraCheck(0)));
+    EXPECT_TRUE(rig.view.IsChecked(ExtraCheck(1)));
     EXPECT_EQ(rig.view.description, "kept");
     EXPECT_FALSE(rig.view.descriptionEnabled);
     EXPECT_EQ(rig.view.descriptionColour, SystemColour::ButtonFace);

@@ -19,17 +19,21 @@
 #include "probes/performance_data.h"
 #include "probes/processor_times.h"
 #include "probes/uptime_clock.h"
+#include "probes/host_addresses.h"
+#include "probes/system_name.h"
+#include "win32/win_address_source.h"
 #include "win32/win_clock.h"
 #include "win32/win_interface_table.h"
 #include "win32/win_kernel_statistic.h"
 #include "win32/win_performance_data.h"
 #include "win32/win_processor_times.h"
+#include "win32/win_registry.h"
 #include "win32/win_system_info.h"
 
 namespace kelvor::win32 {
 namespace {
 
-bool Matches(const std::string& text, const char* pattern) { return std::regex_match(text, std::regex(pattern)); }
+bool Matches(const std::string& text, const std::string& pattern) { return std::regex_match(text, std::regex(pattern)); }
 
 TEST(WinProbes, VersionFlagsFitTheReportedFamily) {
     WinSystemInfo system;
@@ -231,6 +235,63 @@ TEST(WinProbes, KernelStatisticKeysAnswer) {
     EXPECT_TRUE(read == ERROR_SUCCESS || read == ERROR_FILE_NOT_FOUND) << read;
     statistic.Stop(usage);  // closes the data key whatever the control key answers
     EXPECT_EQ(statistic.Read(usage), ERROR_INVALID_HANDLE);
+}
+
+std::vector<std::string> ShownIPv4(const std::vector<HostAddress>& addresses) {
+    std::vector<std::string> shown;
+    for (const HostAddress& address : addresses)
+        if (!address.ipv6 && address.up && !address.loopback) shown.push_back(address.text);
+    return shown;
+}
+
+// Each way of reading the addresses, the older ones included, answers here, and the IP helper's
+// two agree on the IPv4 addresses the line shows; the loopback address is listed and marked.
+TEST(WinProbes, TheAddressReadersAgreeAndTheSourceTakesTheNewestOne) {
+    const LoadedModule iphlpapi("iphlpapi.dll");
+    const auto adapters = ReadAdapterAddresses(iphlpapi);
+    const auto table = ReadIpAddressTable(iphlpapi);
+    const auto byName = ReadHostNameAddresses();
+    ASSERT_TRUE(adapters && table && byName);
+    EXPECT_EQ(ShownIPv4(*adapters), ShownIPv4(*table));
+    EXPECT_FALSE(ShownIPv4(*adapters).empty());
+    for (const std::vector<HostAddress>* list : {&*adapters, &*table}) {
+        const auto loopback = std::find_if(list->begin(), list->end(), [](const HostAddress& a) { return a.text == "127.0.0.1"; });
+        ASSERT_NE(loopback, list->end());
+        EXPECT_TRUE(loopback->loopback);
+    }
+    for (const HostAddress& address : *byName) EXPECT_FALSE(address.ipv6) << address.text;
+
+    WinAddressSource source;
+    EXPECT_EQ(AddressLineText(source.Read()), AddressLineText(adapters));
+    // Nothing changes here: the source never announces a change (Wine has no notification at all).
+    for (int call = 0; call < 3; ++call) EXPECT_NE(source.ChangedSinceLastCall(), AddressSource::News::Changed);
+}
+
+// Every source made and dropped gives back what it took (its event, the loaded libraries).
+TEST(WinProbes, AddressSourcesLeaveNoHandleBehind) {
+    { WinAddressSource warmUp; }
+    DWORD before = 0, after = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
+    for (int i = 0; i < 200; ++i) {
+        WinAddressSource source;
+        source.ChangedSinceLastCall();
+    }
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
+    EXPECT_LE(after, before + 2);
+}
+
+// The system line names the family and version Wine plays: Windows 7 or Windows 98.
+TEST(WinProbes, TheSystemNameIsTheVersionTheSystemReports) {
+    WinSystemInfo system;
+    WinRegistry registry;
+    WindowsVersion version;
+    ASSERT_TRUE(system.QueryVersion(version));
+    const std::string name = ReadWindowsSystemName(system, registry);
+    if (version.PlatformId == kPlatformNt) {
+        EXPECT_TRUE(Matches(name, "Windows .+ \\(build " + std::to_string(version.BuildNumber) + "\\)")) << name;
+    } else {
+        EXPECT_TRUE(Matches(name, "Windows (95|98|Me).* \\(4\\.[0-9]{2}\\.[0-9]+\\)")) << name;
+    }
 }
 
 }  // namespace
