@@ -10,7 +10,9 @@ constexpr char kOneCaption[] = "IP address:";
 constexpr char kManyCaption[] = "IP addresses:";
 
 bool Shown(const HostAddress& address, bool ipv6) {
-    return address.ipv6 == ipv6 && address.up && !address.loopback && !(ipv6 && address.linkLocal);
+    // An adapter without an address lists the unspecified one (Windows 98's address table does).
+    const bool unspecified = address.text == "0.0.0.0" || address.text == "::";
+    return address.ipv6 == ipv6 && address.up && !address.loopback && !(ipv6 && address.linkLocal) && !unspecified;
 }
 
 }  // namespace

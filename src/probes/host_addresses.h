@@ -19,8 +19,9 @@ struct HostAddress {
 
 // "IP address: A" or "IP addresses: A, B" from the addresses worth reaching the computer at, in the
 // system's order: IPv4 addresses of interfaces that are up, loopback left out, then global IPv6
-// addresses of interfaces that are up (no link-local, no loopback). "IP address: none" when no address
-// qualifies, "IP address: unavailable" when the system could not tell (std::nullopt).
+// addresses of interfaces that are up (no link-local, no loopback); never the unspecified address
+// (0.0.0.0, ::). "IP address: none" when no address qualifies, "IP address: unavailable" when the
+// system could not tell (std::nullopt).
 std::string AddressLineText(const std::optional<std::vector<HostAddress>>& addresses);
 
 // An address given as its 4 (IPv4) or 16 (IPv6) bytes in network order: its text (IPv6 in the

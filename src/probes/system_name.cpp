@@ -10,7 +10,7 @@ namespace {
 
 constexpr int32_t kFirstWindows11Build = 22000;
 
-// "Windows 7" for 6.1 and so on; empty for a version without a name of its own.
+// "Windows 7" for 6.1 and so on; "Windows NT 7.2" for a version without a name of its own.
 std::string NtNameFromNumbers(int32_t major, int32_t minor, int32_t build) {
     switch (major * 100 + minor) {
     case 351: return "Windows NT 3.51";

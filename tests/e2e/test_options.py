@@ -11,11 +11,11 @@ DIALOG_TITLE = "^Kelvor Screen Saver Setup$"
 ERROR_BOX_TITLE = "^Kelvor Screen Saver$"
 FRAME_TOLERANCE = 8
 DEFAULT_USER_DESKTOP = r"HKU\.DEFAULT\Control Panel\Desktop"
-ELEVEN_VALUES = {
+SAVED_VALUES = {
     "FontName": ("REG_SZ", "Verdana"), "FontSize": ("REG_DWORD", 10), "FontColour": ("REG_DWORD", 16777215),
     "BgColour": ("REG_DWORD", 0), "FontSettings": ("REG_DWORD", 0), "DisplayItems": ("REG_DWORD", 127),
     "Descr": ("REG_SZ", ""), "MouseSettings": ("REG_DWORD", 0), "MoveOption": ("REG_DWORD", 2),
-    "MoveEBRandom": ("REG_DWORD", 2), "TimeFormat": ("REG_DWORD", 0),
+    "MoveEBRandom": ("REG_DWORD", 2), "TimeFormat": ("REG_DWORD", 0), "ExtraItems": ("REG_DWORD", 0),
 }
 
 
@@ -69,10 +69,10 @@ class OptionsDialogTest(unittest.TestCase):
         self.close_with(saver, window, "Escape")
         self.assertIsNone(self.wine.reg_query(harness.SETTINGS_KEY, "FontName"))
 
-    def test_enter_saves_all_eleven_values(self):
+    def test_enter_saves_all_twelve_values(self):
         saver, window = self.open_dialog("/c")
         self.close_with(saver, window, "Return")
-        for name, (kind, value) in ELEVEN_VALUES.items():
+        for name, (kind, value) in SAVED_VALUES.items():
             stored = self.wine.reg_query(harness.SETTINGS_KEY, name)
             self.assertIsNotNone(stored, name)
             self.assertEqual(stored[0], kind, name)
@@ -80,6 +80,18 @@ class OptionsDialogTest(unittest.TestCase):
                 self.assertEqual(self.wine.reg_number(harness.SETTINGS_KEY, name), value, name)
             else:
                 self.assertEqual(stored[1], value, name)
+
+    def test_the_address_and_system_boxes_answer_to_their_access_keys(self):
+        saver, window = self.open_dialog("/c")
+        self.wine.send_key(window, "alt+s")
+        self.close_with(saver, window, "Return")
+        self.assertEqual(self.wine.reg_number(harness.SETTINGS_KEY, "ExtraItems"), 2)
+
+        saver, window = self.open_dialog("/c")
+        for key in ("alt+i", "alt+s"):
+            self.wine.send_key(window, key)
+        self.close_with(saver, window, "Return")
+        self.assertEqual(self.wine.reg_number(harness.SETTINGS_KEY, "ExtraItems"), 1)
 
     def test_what_ok_saves_is_what_the_next_full_screen_start_shows(self):
         self.wine.set_settings(DisplayItems=0, MoveOption=2)

@@ -38,7 +38,9 @@ TEST(AddressLineText, IPv4InTheSystemsOrderThenGlobalIPv6AndNothingElse) {
     EXPECT_EQ(AddressLineText(listed), "IP addresses: 10.0.0.9, 169.254.7.7, 192.168.1.5, 2001:db8::5");
 
     // Only addresses that are left out: none.
-    EXPECT_EQ(AddressLineText(std::vector<HostAddress>{loop4, loop6, link6, V4("10.1.1.1", false)}), "IP address: none");
+    EXPECT_EQ(AddressLineText(std::vector<HostAddress>{loop4, loop6, link6, V4("10.1.1.1", false), V4("0.0.0.0"),
+                                                       V6("::")}),
+              "IP address: none");
 }
 
 TEST(AddressFromBytes, TextAndKindOfBothFamilies) {
