@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmar
           pkg-config libx11-dev libx11-xcb-dev libxcb1-dev libxft-dev libfontconfig-dev fonts-dejavu-core xscreensaver util-linux
           libxrandr-dev libxinerama-dev xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils dpkg-dev lintian
           mate-screensaver dbus-daemon desktop-file-utils rpm rpmlint cpio
-          osslsigncode openssl)
+          osslsigncode openssl iproute2 strace)
 
 missing=()
 for package in "${packages[@]}"; do

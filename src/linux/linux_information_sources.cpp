@@ -1,11 +1,14 @@
 #include "linux/linux_information_sources.h"
 
 #include <limits.h>
+#include <sys/utsname.h>
 #include <unistd.h>
 
 #include <array>
 
+#include "linux/linux_address_source.h"
 #include "probes/computer_name.h"
+#include "probes/os_release.h"
 #include "probes/proc_meminfo.h"
 #include "probes/proc_net_dev.h"
 #include "probes/proc_stat.h"
@@ -39,6 +42,18 @@ std::unique_ptr<ProcessorLoadSampler> LinuxInformationSources::CreateCpuSampler(
 std::string LinuxInformationSources::ComputerName() {
     HostName host;
     return ReadComputerName(host);
+}
+
+std::string LinuxInformationSources::SystemText() {
+    // /etc/os-release is the administrator's; the distribution's own copy stands in where it is missing.
+    LinuxKernelText etcOsRelease("/etc/os-release");
+    LinuxKernelText usrLibOsRelease("/usr/lib/os-release");
+    utsname names{};
+    return LinuxSystemText(etcOsRelease, usrLibOsRelease, uname(&names) == 0 ? names.release : "");
+}
+
+std::unique_ptr<AddressSource> LinuxInformationSources::CreateAddressSource() {
+    return std::make_unique<LinuxAddressSource>();
 }
 
 }  // namespace kelvor::x11

@@ -1,6 +1,7 @@
 #pragma once
-// Where the lines come from on Linux: the clocks and the locale, the kernel's /proc files and the
-// host name. The files stay open for the life of the sources, which must outlive what they make.
+// Where the lines come from on Linux: the clocks and the locale, the kernel's /proc files, the
+// host name, os-release and the kernel's release, and the interfaces' addresses. The /proc files
+// stay open for the life of the sources, which must outlive what they make.
 
 #include <memory>
 #include <string>
@@ -21,6 +22,8 @@ public:
     std::string StartTimeText(uint8_t timeFormat) override { return uptime_.StartTimeText(timeFormat); }
     std::string MemoryUsageText() override;
     std::unique_ptr<NetworkStatus> CreateNetworkMonitor() override;
+    std::string SystemText() override;
+    std::unique_ptr<AddressSource> CreateAddressSource() override;
 
     std::unique_ptr<ProcessorLoadSampler> CreateCpuSampler();
     // The host name, blanks around it removed.

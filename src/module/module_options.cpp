@@ -137,10 +137,15 @@ void ParseModuleOptions(std::span<const std::string> arguments, ModuleOptions& o
             continue;
         }
         if (name.starts_with("no-")) {
-            if (const std::optional<uint8_t> line = LineBit(name.substr(3))) {
+            if (const std::optional<LineBits> line = LineBit(name.substr(3))) {
                 options.hiddenLines |= *line;
                 continue;
             }
+        }
+        // The two lines that are off by default can be added one by one, as a settings box does.
+        if (name == "address" || name == "system") {
+            options.shownLines |= *LineBit(name);
+            continue;
         }
         const auto option = std::find_if(kValueOptions.begin(), kValueOptions.end(),
                                          [&](const ValueOption& o) { return o.name == name; });
@@ -168,8 +173,9 @@ std::string ModuleUsage() {
            "    [-font FAMILY[-SIZE][:bold][:italic][:underline][:strikeout]]\n"
            "    [-fg COLOUR] [-bg COLOUR] [-animation jump|slide|bounce|path|centre]\n"
            "    [-randomness 0..10] [-clock 12|24] [-text TEXT]\n"
-           "    [-lines all|none|text,name,time,uptime,since,memory,cpu,network]\n"
-           "    [-no-text] [-no-name] [-no-time] ... [-no-network]\n"
+           "    [-lines all|none|text,name,time,uptime,since,memory,cpu,address,system,\n"
+           "            network] [-address] [-system]\n"
+           "    [-no-text] [-no-name] ... [-no-address] [-no-system] [-no-network]\n"
            "    [-fps] [-delay MICROSECONDS] [-geometry WxH+X+Y] [-visual VISUAL]\n"
            "    [-install] [-sync] [-help]";
 }
@@ -213,8 +219,11 @@ SaverSettings ModuleSettings(const ModuleOptions& options, ColourNames& colours,
         settings.Descr = *options.text;
         if (!options.text->empty()) settings.DisplayItems |= kShowDescription;
     }
-    if (options.lines) settings.DisplayItems = *options.lines;
-    settings.DisplayItems &= static_cast<uint8_t>(~options.hiddenLines);
+    LineBits lines = static_cast<LineBits>(settings.DisplayItems | settings.ExtraItems << kExtraLinesShift);
+    if (options.lines) lines = *options.lines;
+    lines = static_cast<LineBits>((lines | options.shownLines) & ~options.hiddenLines);
+    settings.DisplayItems = static_cast<uint8_t>(lines);
+    settings.ExtraItems = static_cast<uint8_t>(lines >> kExtraLinesShift);
     return settings;
 }
 

@@ -37,6 +37,11 @@ struct FontOption {
     bool strikeout = false;
 };
 
+// The lines of -lines and of the options that show or hide one: the settings' DisplayItems in the
+// low byte, their ExtraItems above it.
+using LineBits = uint16_t;
+inline constexpr int kExtraLinesShift = 8;
+
 // -geometry WIDTHxHEIGHT[+X+Y] in X's form; a negative offset counts from the right or bottom edge.
 struct GeometryOption {
     std::optional<int32_t> width;
@@ -60,8 +65,9 @@ struct ModuleOptions {
     std::optional<std::string> background;
     std::optional<int16_t> moveOption;
     std::optional<int16_t> randomness;
-    std::optional<uint8_t> lines;
-    uint8_t hiddenLines = 0;  // -no-LINE, after -lines
+    std::optional<LineBits> lines;
+    LineBits shownLines = 0;   // -address and -system, after -lines
+    LineBits hiddenLines = 0;  // -no-LINE, after -lines and those
     std::optional<std::string> text;
     std::optional<uint8_t> timeFormat;
     // The options of every display module.
@@ -107,9 +113,9 @@ public:
 };
 
 // The settings of the options: the defaults of a fresh installation with what the options change.
-// -text shows the description line unless -lines says which lines show; -no-name, -no-cpu, ...
-// (one for each word of -lines) then hide single lines. A colour the display does
-// not know adds a warning and leaves that colour at its default.
+// -text shows the description line unless -lines says which lines show; -address and -system add
+// their lines, and -no-name, -no-cpu, ... (one for each word of -lines) then hide single lines. A
+// colour the display does not know adds a warning and leaves that colour at its default.
 SaverSettings ModuleSettings(const ModuleOptions& options, ColourNames& colours, std::vector<std::string>& warnings);
 
 }  // namespace kelvor

@@ -23,9 +23,16 @@ constexpr std::array kAnimations{
 
 // The lines of -lines, in the order they show.
 constexpr std::array kLines{
-    Word{"text", kShowDescription}, Word{"name", kShowComputerName}, Word{"time", kShowCurrentTime},
-    Word{"uptime", kShowUptime},    Word{"since", kShowStartTime},   Word{"memory", kShowMemory},
-    Word{"cpu", kShowCpu},          Word{"network", kShowNetwork},
+    Word{"text", kShowDescription},
+    Word{"name", kShowComputerName},
+    Word{"time", kShowCurrentTime},
+    Word{"uptime", kShowUptime},
+    Word{"since", kShowStartTime},
+    Word{"memory", kShowMemory},
+    Word{"cpu", kShowCpu},
+    Word{"address", kShowAddress << kExtraLinesShift},
+    Word{"system", kShowSystem << kExtraLinesShift},
+    Word{"network", kShowNetwork},
 };
 
 template <size_t N>
@@ -50,14 +57,14 @@ std::optional<int16_t> ParseAnimation(std::string_view word) {
     return animation ? std::optional(static_cast<int16_t>(*animation)) : std::nullopt;
 }
 
-std::optional<uint8_t> LineBit(std::string_view word) {
+std::optional<LineBits> LineBit(std::string_view word) {
     const std::optional<int32_t> line = WordValue(kLines, word);
-    return line ? std::optional(static_cast<uint8_t>(*line)) : std::nullopt;
+    return line ? std::optional(static_cast<LineBits>(*line)) : std::nullopt;
 }
 
-std::optional<uint8_t> ParseLines(std::string_view text) {
-    if (text == "none") return uint8_t{0};
-    uint8_t lines = 0;
+std::optional<LineBits> ParseLines(std::string_view text) {
+    if (text == "none") return LineBits{0};
+    LineBits lines = 0;
     bool any = false;
     while (!text.empty()) {
         const size_t end = text.find_first_of(", ");
@@ -66,10 +73,10 @@ std::optional<uint8_t> ParseLines(std::string_view text) {
         if (word.empty()) continue;
         any = true;
         if (word == "all") {
-            for (const Word& line : kLines) lines |= static_cast<uint8_t>(line.value);
+            for (const Word& line : kLines) lines |= static_cast<LineBits>(line.value);
             continue;
         }
-        const std::optional<uint8_t> line = LineBit(word);
+        const std::optional<LineBits> line = LineBit(word);
         if (!line) return std::nullopt;
         lines |= *line;
     }

@@ -14,10 +14,10 @@ namespace kelvor {
 std::optional<int64_t> ParseInteger(std::string_view text);
 // -animation's words, as the settings' MoveOption.
 std::optional<int16_t> ParseAnimation(std::string_view word);
-// One word of -lines ("text", "name", ..., "network"), as its bit of the settings' DisplayItems.
-std::optional<uint8_t> LineBit(std::string_view word);
+// One word of -lines ("text", "name", ..., "network"), as its bit of LineBits.
+std::optional<LineBits> LineBit(std::string_view word);
 // -lines: "name,time,cpu", "none" or "all"; commas or blanks between the words.
-std::optional<uint8_t> ParseLines(std::string_view text);
+std::optional<LineBits> ParseLines(std::string_view text);
 // -font FAMILY[-SIZE][:bold][:italic][:underline][:strikeout].
 std::optional<FontOption> ParseFont(std::string_view text);
 // -geometry: WIDTHxHEIGHT, +X+Y or both, as X's geometry strings; sizes above 0.

@@ -1,5 +1,5 @@
-// Feeds arbitrary text to the parsers of the kernel's /proc files and to the Linux processor and
-// network lines. The input, cut in two, gives the two readings the samplers compare.
+// Feeds arbitrary text to the parsers of the kernel's /proc files, of os-release and the kernel's
+// release, and to the Linux processor and network lines. The input, cut in two, gives the two readings the samplers compare.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +8,7 @@
 
 #include "fakes/fake_kernel_text.h"
 #include "fakes/fake_locale.h"
+#include "probes/os_release.h"
 #include "probes/proc_meminfo.h"
 #include "probes/proc_net_dev.h"
 #include "probes/proc_stat.h"
@@ -19,6 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadProcStat(text);
     ReadNetDevTotals(text);
     ReadUptimeNanoseconds(text);
+    OsReleaseValue(text, "PRETTY_NAME");
+    KernelVersion(text);
     FakeKernelText file;
     FakeLocale locale;
     file.text = std::string(text);

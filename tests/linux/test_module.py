@@ -7,10 +7,8 @@ import time
 import unittest
 
 import xvfb_session
+from module_case import STILL_TEXT, ModuleCase
 from xvfb_session import BLACK, TOOLS, stop
-
-# The information lines, large and still, for the screenshots that are read by OCR.
-STILL_TEXT = ("-animation", "centre", "-font", "DejaVu Sans-20")
 
 
 def rgb(hex_text):
@@ -18,28 +16,7 @@ def rgb(hex_text):
     return value >> 16, (value >> 8) & 0xFF, value & 0xFF
 
 
-class ModuleTest(unittest.TestCase):
-    def setUp(self):
-        self.x = xvfb_session.session()
-
-    def start(self, *arguments, env=None):
-        module = self.x.start_module(*arguments, env=env)
-        self.addCleanup(stop, module)
-        return module
-
-    def drawn_box(self, module, background=BLACK):
-        box = self.x.drawn_box(background=background)
-        if box is None:
-            stop(module)
-            self.fail(f"nothing was drawn; the module said: {module.stderr.read()}")
-        return box
-
-    def clear_root(self):
-        """Paints the root window black again: a module ended before leaves its block there."""
-        floor = self.x.start_program(TOOLS / "floor_window")
-        time.sleep(0.5)
-        stop(floor)
-
+class ModuleTest(ModuleCase):
     def test_root_shows_the_lines(self):
         self.clear_root()
         module = self.start("-root", *STILL_TEXT, "-lines", "uptime,since,memory,cpu,network")
@@ -219,7 +196,7 @@ class ModuleTest(unittest.TestCase):
         # dialog (the host tests hold every argument of the description against the options).
         module = self.start("-root", "-animation", "centre", "-randomness", "10", "-clock", "24", "-font",
                             "DejaVu Sans-12:bold", "-fg", "#ffffff", "-bg", "navy", "-lines", "text,cpu,network",
-                            "-text", "Rack 4")
+                            "-text", "Rack 4", "--address", "--system")
         self.drawn_box(module, background=rgb("#000080"))
         time.sleep(0.5)
         self.assertIsNone(module.poll(), module.stderr.read() if module.poll() is not None else "")

@@ -87,7 +87,7 @@ TEST(ModuleOptions, ValuesInTheirForms) {
     for (const auto& c : animations) EXPECT_EQ(Parse(c.arguments)->moveOption, c.moveOption) << c.arguments[1];
 
     EXPECT_EQ(Parse({"-lines", "none"})->lines, 0);
-    EXPECT_EQ(Parse({"-lines", "all"})->lines, 255);
+    EXPECT_EQ(Parse({"-lines", "all"})->lines, 0x3FF);
     EXPECT_EQ(Parse({"-lines", "text name, time uptime,since,memory"})->lines,
               kShowDescription | kShowComputerName | kShowCurrentTime | kShowUptime | kShowStartTime | kShowMemory);
     EXPECT_EQ(Parse({"-clock", "12"})->timeFormat, 0);
@@ -278,6 +278,31 @@ TEST(ModuleSettings, TheTextShowsUnlessTheLinesSayOtherwise) {
               0xFF & ~(kShowCpu | kShowNetwork));
     EXPECT_EQ(SettingsOf({"-text", "Rack 4", "-no-text"}).DisplayItems, DefaultSettings().DisplayItems);
     EXPECT_FALSE(Parse({"-no-disk"}).has_value());
+}
+
+TEST(ModuleSettings, TheAddressAndSystemLinesAreExtraItemsOffByDefault) {
+    EXPECT_EQ(SettingsOf({}).ExtraItems, 0);
+    const SaverSettings all = SettingsOf({"-lines", "all"});
+    EXPECT_EQ(all.DisplayItems, 255);
+    EXPECT_EQ(all.ExtraItems, kShowAddress | kShowSystem);
+    const SaverSettings listed = SettingsOf({"-lines", "cpu,address"});
+    EXPECT_EQ(listed.DisplayItems, kShowCpu);
+    EXPECT_EQ(listed.ExtraItems, kShowAddress);
+    const SaverSettings system = SettingsOf({"-lines", "system"});
+    EXPECT_EQ(system.DisplayItems, 0);
+    EXPECT_EQ(system.ExtraItems, kShowSystem);
+    // Added to the default lines one by one, whichever side of -lines; hidden after both.
+    const SaverSettings added = SettingsOf({"-system", "--address"});
+    EXPECT_EQ(added.DisplayItems, DefaultSettings().DisplayItems);
+    EXPECT_EQ(added.ExtraItems, kShowAddress | kShowSystem);
+    const SaverSettings afterList = SettingsOf({"-address", "-lines", "name"});
+    EXPECT_EQ(afterList.DisplayItems, kShowComputerName);
+    EXPECT_EQ(afterList.ExtraItems, kShowAddress);
+    const SaverSettings hidden = SettingsOf({"-no-address", "-lines", "all", "-address", "-no-network"});
+    EXPECT_EQ(hidden.DisplayItems, 0xFF & ~kShowNetwork);
+    EXPECT_EQ(hidden.ExtraItems, kShowSystem);
+    EXPECT_EQ(SettingsOf({"-lines", "all", "-no-system", "-no-address"}).ExtraItems, 0);
+    EXPECT_NE(ModuleUsage().find("[-address] [-system]"), std::string::npos);
 }
 
 TEST(ModuleSettings, AColourTheDisplayDoesNotKnowIsWarnedOfAndLeftAtItsDefault) {

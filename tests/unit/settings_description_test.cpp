@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "module/module_options.h"
+#include "module/module_values.h"
 #include "settings/saver_settings.h"
 #include "support/xml_document.h"
 
@@ -117,33 +118,41 @@ TEST(SettingsDescription, ItShowsTheModulesDefaults) {
     EXPECT_TRUE(Parse(Words(byId["showfps"]->Attribute("arg-set")))->fps);
 }
 
-TEST(SettingsDescription, EachLineHasABoxThatHidesExactlyThatLine) {
+TEST(SettingsDescription, EachLineHasABoxForExactlyThatLine) {
     const test::XmlElement description = ReadDescription();
-    uint8_t boxed = 0;
-    ForEachElement(description, [&](const test::XmlElement& element) {
-        if (element.name != "boolean" || element.Attribute("id") == "showfps") return;
-        // Ticked, as every line of the module's defaults with a text given, unless it writes its argument.
-        ASSERT_TRUE(element.HasAttribute("arg-unset")) << element.Attribute("id");
-        ASSERT_FALSE(element.HasAttribute("arg-set")) << element.Attribute("id");
-        std::vector<std::string> arguments = Words(element.Attribute("arg-unset"));
-        arguments.insert(arguments.end(), {"-text", "Rack 4"});
+    const auto linesOf = [](const std::vector<std::string>& arguments) -> std::optional<LineBits> {
         const std::optional<ModuleOptions> options = Parse(arguments);
-        ASSERT_TRUE(options.has_value()) << element.Attribute("id");
+        if (!options) return std::nullopt;
         std::vector<std::string> warnings;
         class AnyColour final : public ColourNames {
         public:
             std::optional<int32_t> Colour(const std::string&) override { return 0; }
         } colours;
-        const uint8_t shown = ModuleSettings(*options, colours, warnings).DisplayItems;
-        const uint8_t all = DefaultSettings().DisplayItems | kShowDescription;
-        const auto hidden = static_cast<uint8_t>(all & ~shown);
-        // One line each, and a different one each.
-        EXPECT_EQ(hidden & (hidden - 1), 0) << element.Attribute("id");
-        EXPECT_NE(hidden, 0) << element.Attribute("id");
-        EXPECT_EQ(boxed & hidden, 0) << element.Attribute("id");
-        boxed |= hidden;
+        const SaverSettings settings = ModuleSettings(*options, colours, warnings);
+        return static_cast<LineBits>(settings.DisplayItems | settings.ExtraItems << kExtraLinesShift);
+    };
+    // Ticked, as every line of the module's defaults with a text given: a box that writes its
+    // argument when unticked, and hides its line. Unticked, as the lines that are off by default: a
+    // box that writes its argument when ticked, and shows its line.
+    const LineBits shownByDefault = *linesOf({"-text", "Rack 4"});
+    LineBits boxed = 0;
+    ForEachElement(description, [&](const test::XmlElement& element) {
+        if (element.name != "boolean" || element.Attribute("id") == "showfps") return;
+        const bool onByDefault = element.HasAttribute("arg-unset");
+        ASSERT_NE(onByDefault, element.HasAttribute("arg-set")) << element.Attribute("id");
+        std::vector<std::string> arguments = Words(element.Attribute(onByDefault ? "arg-unset" : "arg-set"));
+        arguments.insert(arguments.end(), {"-text", "Rack 4"});
+        const std::optional<LineBits> shown = linesOf(arguments);
+        ASSERT_TRUE(shown.has_value()) << element.Attribute("id");
+        const auto changed = static_cast<LineBits>(shownByDefault ^ *shown);
+        // One line each, and a different one each; ticking a box never hides a line.
+        EXPECT_EQ(changed & (changed - 1), 0) << element.Attribute("id");
+        EXPECT_NE(changed, 0) << element.Attribute("id");
+        EXPECT_EQ((changed & shownByDefault) != 0, onByDefault) << element.Attribute("id");
+        EXPECT_EQ(boxed & changed, 0) << element.Attribute("id");
+        boxed |= changed;
     });
-    EXPECT_EQ(boxed, DefaultSettings().DisplayItems | kShowDescription);
+    EXPECT_EQ(boxed, *ParseLines("all"));
 }
 
 }  // namespace
