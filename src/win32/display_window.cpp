@@ -236,11 +236,10 @@ void DisplayWindow::Paint(HDC target, const PixelRect& area) {
     if (area.IsEmpty() || block_ == nullptr) return;
     const PixelRect panel = block_->BlockPixels();
     const BlockPaint paint = PaintOf(area, panel);
+    // Strips, not a clip region: restoring a window DC's state costs Wine a font selection.
     const HBRUSH back = backBrush_.For(block_->BackColour());
-    for (const PixelRect& strip : paint.background) {
-        const RECT rect = AsRect(strip);
-        if (!strip.IsEmpty()) FillRect(target, &rect, back);
-    }
+    for (const PixelRect& strip : paint.background)
+        if (const RECT rect = AsRect(strip); !strip.IsEmpty()) FillRect(target, &rect, back);
     if (paint.copy.IsEmpty()) return;
     PrepareImage(*block_, panel);
     BitBlt(target, paint.copy.left, paint.copy.top, paint.copy.Width(), paint.copy.Height(), imageDc_.Get(),
