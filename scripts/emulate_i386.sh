@@ -46,12 +46,26 @@ case ${1:-} in
         echo "emulated by qemu-i386 $version, since $reason"
         exit 0 ;;
     --inside)
-        # In the private namespace: a binfmt_misc of its own, then the command.
+        # In the private namespace: a binfmt_misc of its own, then the command. Outside it (the
+        # machine's own user namespace maps every user id to itself) the registration would hold
+        # for the whole machine until it restarts: refuse.
         shift
+        if [ "$(tr -s ' ' < /proc/self/uid_map)" = " 0 0 4294967295" ]; then
+            echo "emulate_i386: --inside runs only in the private namespace that this script makes" >&2
+            exit 125
+        fi
         mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc || exit 125
         echo ":kelvor-i386:M::$magic:$mask:$qemu:F" > /proc/sys/fs/binfmt_misc/register || exit 125
-        KELVOR_I386_EMULATED="qemu-i386 $(emulator_version)" exec "$@" ;;
+        export KELVOR_I386_EMULATED="qemu-i386 $(emulator_version)"
+        # The namespace's root is the caller outside it. A caller other than root goes on as itself,
+        # in a namespace nested in this one (it sees the same registration): as root here, Wine
+        # would make its server folder /tmp/.wine-0 owned by the caller, and root's own Wine would
+        # refuse that folder afterwards.
+        user=${KELVOR_I386_CALLER:-0}
+        [ "$user" = 0 ] || exec unshare --user --map-user="$user" --map-group="${KELVOR_I386_CALLER_GROUP:-$user}" -- "$@"
+        exec "$@" ;;
 esac
 
 if [ -n "${KELVOR_I386_EMULATED:-}" ] || runs_natively; then exec "$@"; fi
-exec unshare --user --map-root-user --mount -- "$0" --inside "$@"
+KELVOR_I386_CALLER=$(id -u) KELVOR_I386_CALLER_GROUP=$(id -g) \
+    exec unshare --user --map-root-user --mount -- "$0" --inside "$@"

@@ -11,6 +11,7 @@ cd "$(dirname "$0")/.."
 results=build/test-results.txt
 mkdir -p build
 : > "$results"
+. scripts/stage_results.sh
 
 record_gtest() {  # stage, json report, exit code
     local stage=$1 report=$2 code=$3
@@ -59,36 +60,43 @@ run_wine_stages() {  # 32 | 64
         echo "== Windows tests and end-to-end tests under Wine, x86: the 32-bit builds under 32-bit Wine, $how"
         wrapper=(scripts/emulate_i386.sh)
     fi
+    expect_stages "win32$suffix" "win32-9x$suffix" "e2e$suffix"
     timeout --kill-after=30 "$wine_stage_seconds" "${wrapper[@]}" python3 tests/e2e/run_wine_tests.py --arch "$arch" \
         --win32-tests "build/win$arch-tests/win32_tests.exe" --work "build/wine-tests$suffix" --results "$results"
-    [ $? -ne 124 ] || { echo "the stage did not end within $wine_stage_seconds s"; echo "wine$suffix-time-limit 0 1" >> "$results"; }
+    note_runner_end "wine$suffix" $?
 }
+
+echo "== the test runner's own book of stages"
+python3 tests/scripts/test_stage_results.py --results "$results"
+note_runner_end runner $?
+expect_stages runner build
 
 if ! scripts/build.sh host asan linux win32 win64 "${wine_tests[@]}"; then
     echo "build 0 1" >> "$results"
 else
+    echo "build 1 0" >> "$results"
+    expect_stages host asan package fuzz linux-e2e
     for stage in host asan; do
         echo "== $stage unit tests"
         rm -f "build/$stage/unit_tests.json"
         "build/$stage/unit_tests" --gtest_brief=1 --gtest_output="json:build/$stage/unit_tests.json"
-        record_gtest "$stage" "build/$stage/unit_tests.json" $?
+        code=$?
+        record_gtest "$stage" "build/$stage/unit_tests.json" $code
+        note_runner_end "$stage" $code
     done
 
     # The Wine stage installs the MSI package of its architecture; packaging itself is no test.
     echo "== packages"
-    scripts/package.sh || echo "package 0 1" >> "$results"
+    if scripts/package.sh; then echo "package 1 0" >> "$results"; else echo "package 0 1" >> "$results"; fi
 
     echo "== fuzzing"
     if KELVOR_FUZZ_SECONDS=${KELVOR_FUZZ_SECONDS:-10} scripts/fuzz.sh; then echo "fuzz 1 0" >> "$results"; else echo "fuzz 0 1" >> "$results"; fi
 
     echo "== the display module for xscreensaver (build/linux/kelvor) on a private Xvfb"
     python3 tests/linux/run_linux_tests.py --work build/linux-tests --results "$results"
+    note_runner_end linux-e2e $?
 
     for arch in "${wine_arches[@]}"; do run_wine_stages "$arch"; done
 fi
 
-echo "== summary"
-cat "$results"
-read -r passed failed < <(awk '{p += $2; f += $3} END {print p + 0, f + 0}' "$results")
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+close_stages

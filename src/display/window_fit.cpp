@@ -31,4 +31,13 @@ std::optional<double> SmallerFontSize(double size, PixelSize block, PixelSize wi
     return std::max(std::min(scaled, size - 1.0 / kSizeSteps), kMinFittedFontSize);
 }
 
+std::optional<double> LargerFontSize(double size, PixelSize widest, PixelSize window, double starting) {
+    if (widest.width <= 0 || widest.height <= 0 || window.width <= 0 || window.height <= 0) return std::nullopt;
+    const double scale = std::min(static_cast<double>(window.width) / widest.width,
+                                  static_cast<double>(window.height) / widest.height);
+    const double larger = std::min(std::floor(size * scale * kSizeSteps) / kSizeSteps, starting);
+    if (larger < size + 1.0 / kSizeSteps) return std::nullopt;
+    return larger;
+}
+
 }  // namespace kelvor

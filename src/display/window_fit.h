@@ -26,4 +26,9 @@ double StartingFontSize(double chosen, PixelSize window);
 // nothing when it fits, when the window has no size yet, or at the smallest size.
 std::optional<double> SmallerFontSize(double size, PixelSize block, PixelSize window);
 
+// About the size at which the widest block, `widest` pixels at `size`, would fill the window (in
+// quarter points, never beyond the starting size); nothing unless that is at least a quarter point
+// larger, so that a text already as large as the window allows is not fitted again.
+std::optional<double> LargerFontSize(double size, PixelSize widest, PixelSize window, double starting);
+
 }  // namespace kelvor

@@ -37,7 +37,7 @@ bool MainForm::SetupPreviewMode(const std::string& commandLine) {
     window_.BecomeChildOf(pane);
     window_.PlaceInPane(width, height);
     // The pane's size halves the fonts, and the block shrinks further where it would not fit.
-    display_.FitToWindow();
+    display_.KeepFittedToWindow();
     display_.HideLabels();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/continue_on_error.h"
 #include "common/date_time_format.h"
@@ -63,14 +64,17 @@ void InfoDisplay::SetTickInterval(int32_t microseconds) {
     tickCount_ %= ticksPerSecond_;
 }
 
-void InfoDisplay::FitToWindow() {
+void InfoDisplay::KeepFittedToWindow() {
     fitting_ = true;
-    SetFontSizes(StartingFontSize(state_.Settings.FontSize, block_.AreaPixels()));
+    startingSize_ = StartingFontSize(state_.Settings.FontSize, block_.AreaPixels());
+    SetFontSizes(startingSize_);
+    widest_ = {};
+    rebuildsSinceRegrowth_ = 0;
 }
 
 void InfoDisplay::WindowResized() {
     if (!fitting_) return;
-    FitToWindow();
+    KeepFittedToWindow();
     block_.FitToText();
     ShrinkToWindow();
     if (firstTickDone_ && movers_) movers_->BringInside(state_.Settings.MoveOption);
@@ -99,6 +103,31 @@ void InfoDisplay::ShrinkToWindow() {
         if (block_.Font(InfoLabel::Info).size == size) return;
         block_.FitToText();
     }
+}
+
+void InfoDisplay::FollowWindow() {
+    const double size = block_.Font(InfoLabel::Info).size;
+    ShrinkToWindow();
+    // The widest text since the size last changed (the block is measured at one size throughout).
+    const PixelRect block = block_.BlockPixels();
+    if (block_.Font(InfoLabel::Info).size != size || block.Width() > widest_.size.width ||
+        block.Height() > widest_.size.height) {
+        widest_ = {{block.Width(), block.Height()}, block_.Text(InfoLabel::Info)};
+    }
+    // A line wider for a moment ("100%", "10:00:00") shrinks the text; once a while has passed
+    // without it, the size comes back to the one for the widest text of that while. Not sooner, so
+    // that a line that is often wide does not make the size go back and forth.
+    if (++rebuildsSinceRegrowth_ < kRebuildsPerRegrowth) return;
+    rebuildsSinceRegrowth_ = 0;
+    const WidestText ofTheWhile = std::exchange(widest_, {{block.Width(), block.Height()}, block_.Text(InfoLabel::Info)});
+    if (!LargerFontSize(block_.Font(InfoLabel::Info).size, ofTheWhile.size, block_.AreaPixels(), startingSize_)) return;
+    block_.SetText(InfoLabel::Info, ofTheWhile.text);
+    SetFontSizes(startingSize_);
+    block_.FitToText();
+    ShrinkToWindow();
+    block_.SetText(InfoLabel::Info, widest_.text);
+    block_.FitToText();
+    widest_.size = {block_.BlockPixels().Width(), block_.BlockPixels().Height()};
 }
 
 void InfoDisplay::Tick() {
@@ -158,7 +187,7 @@ std::string InfoDisplay::ComposeInfoText() {
 void InfoDisplay::UpdateInfo() {
     block_.SetText(InfoLabel::Info, ComposeInfoText());
     block_.FitToText();
-    if (fitting_) ShrinkToWindow();
+    if (fitting_) FollowWindow();
     block_.RepaintNow();
 }
 

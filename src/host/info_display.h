@@ -42,9 +42,10 @@ public:
     // The refresh tick's interval (kTimerIntervalMs unless set): the network line keeps its five
     // refreshes a second and the text its one, as near as whole ticks allow.
     void SetTickInterval(int32_t microseconds);
-    // From here on the block is fitted to its window (display/window_fit.h): the fonts start at the
-    // size for the window now, and each rebuild makes them smaller while the block overhangs.
-    void FitToWindow();
+    // From here on the block is kept fitted to its window (display/window_fit.h): the fonts start at
+    // the size for the window now, a rebuild whose text overhangs makes them smaller, and the size
+    // comes back once the text has been narrower for a while.
+    void KeepFittedToWindow();
     // The window has a new size: the fonts start again from the size for it, and a block already
     // shown is centred again (Stationary in Centre) or brought back inside.
     void WindowResized();
@@ -58,6 +59,8 @@ private:
     std::string ComposeInfoText();
     void SetFontSizes(double size);
     void ShrinkToWindow();
+    // Fits the rebuilt block to the window, and now and then lets the size come back.
+    void FollowWindow();
 
     ProgramState& state_;
     InformationSources& sources_;
@@ -70,6 +73,15 @@ private:
     int32_t ticksPerNetworkRefresh_;
     bool firstTickDone_ = false;
     bool fitting_ = false;
+    double startingSize_ = 0;
+    // Rebuilds between two looks at whether the size may come back: five minutes, so it comes back
+    // within ten.
+    static constexpr int32_t kRebuildsPerRegrowth = 300;
+    int32_t rebuildsSinceRegrowth_ = 0;
+    struct WidestText {
+        PixelSize size;
+        std::string text;
+    } widest_;
 };
 
 }  // namespace kelvor

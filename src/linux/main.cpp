@@ -94,7 +94,7 @@ int Run(const kelvor::ModuleOptions& options, const kelvor::TargetChoice& choice
     info.SetComputerName(sources.ComputerName());
     info.SetTickInterval(options.tickMicroseconds);
     info.Start();
-    info.FitToWindow();
+    info.KeepFittedToWindow();
     const x11::XMonitors monitors(display.get(), window.Id(), choice.target == ModuleTarget::Root);
     info.Block().SetMonitors(monitors.Read());
     x11::RunModule(display.get(), window, surface, info, options, monitors, stopRequested);

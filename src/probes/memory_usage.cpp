@@ -9,20 +9,26 @@ namespace kelvor {
 
 namespace {
 
-// Bytes in use; the 64-bit counts subtract exactly, the 32-bit ones as signed numbers that must
-// not overflow.
-double UsedBytes(MemoryStatusSource& source, bool hasMemoryStatusEx) {
-    if (hasMemoryStatusEx) {
-        const std::optional<PageFileStatusEx> status = source.MemoryStatusEx();
-        if (!status) Raise(kErrEntryPointNotFound, "MemStats", "GlobalMemoryStatusEx");
-        if (status->TotalPageFile >= status->AvailPageFile)
-            return static_cast<double>(status->TotalPageFile - status->AvailPageFile);
-        return -static_cast<double>(status->AvailPageFile - status->TotalPageFile);
-    }
+// Bytes in use, never negative: figures in which more is available than there is in all cannot be
+// shown, and raise the failure.
+uint64_t Used(uint64_t total, uint64_t available) {
+    if (available > total) Raise(kErrOverflow, "MemStats");
+    return total - available;
+}
+
+uint64_t UsedBytesEx(MemoryStatusSource& source) {
+    const std::optional<PageFileStatusEx> status = source.MemoryStatusEx();
+    if (!status) Raise(kErrEntryPointNotFound, "MemStats", "GlobalMemoryStatusEx");
+    return Used(status->TotalPageFile, status->AvailPageFile);
+}
+
+uint64_t UsedBytes(MemoryStatusSource& source, bool hasMemoryStatusEx) {
+    if (hasMemoryStatusEx) return UsedBytesEx(source);
+    // The 32-bit figures are unsigned, and capped where the machine has more: capped figures can
+    // contradict each other, and then the 64-bit call answers where the system has it.
     const PageFileStatus status = source.MemoryStatus();
-    const auto total = static_cast<int32_t>(status.TotalPageFile);
-    const auto available = static_cast<int32_t>(status.AvailPageFile);
-    return NarrowToInt32(static_cast<int64_t>(total) - available);
+    if (status.AvailPageFile > status.TotalPageFile && source.MemoryStatusEx()) return UsedBytesEx(source);
+    return Used(status.TotalPageFile, status.AvailPageFile);
 }
 
 }  // namespace
@@ -33,7 +39,7 @@ std::string MemoryKilobytesText(int64_t kilobytes, LocaleInfo& locale) {
 
 std::string MemoryUsageText(MemoryStatusSource& source, bool hasMemoryStatusEx, LocaleInfo& locale) {
     try {
-        return MemoryKilobytesText(RoundToInt32(UsedBytes(source, hasMemoryStatusEx) / 1024.0), locale);
+        return MemoryKilobytesText(RoundToInt32(static_cast<double>(UsedBytes(source, hasMemoryStatusEx)) / 1024.0), locale);
     } catch (const RunTimeError&) {
         return kMemoryQueryFailed;
     }

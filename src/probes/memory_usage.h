@@ -36,7 +36,7 @@ inline constexpr char kMemoryQueryFailed[] = "memory query failed";
 std::string MemoryKilobytesText(int64_t kilobytes, LocaleInfo& locale);
 
 // The kilobytes in use as MemoryKilobytesText shows them (" K" below half a kilobyte), or
-// kMemoryQueryFailed. Without the extended status the 32-bit figures count as signed.
+// kMemoryQueryFailed, also where the figures claim more available than there is.
 std::string MemoryUsageText(MemoryStatusSource& source, bool hasMemoryStatusEx, LocaleInfo& locale);
 
 }  // namespace kelvor

@@ -75,7 +75,7 @@ public:
     }
     std::string MemoryUsageText() override {
         ++memoryCalls;
-        return "262,144 K";
+        return memory;
     }
     std::unique_ptr<NetworkStatus> CreateNetworkMonitor() override {
         ++networkMonitorsCreated;
@@ -83,6 +83,7 @@ public:
     }
 
     LocalDateTime now{2026, 12, 7, 15, 6, 10, 0};
+    std::string memory = "262,144 K";
     int nowCalls = 0;
     int uptimeCalls = 0;
     int startTimeCalls = 0;

@@ -110,7 +110,7 @@ TEST_F(ModuleDisplayTest, TheBlockFitsItsWindowAndIsFittedAgainWhenTheWindowChan
     surface.proportional = true;
     surface.area = {300, 200};
     Start({"-font", "DejaVu Sans-40", "-animation", "centre"});
-    display.FitToWindow();
+    display.KeepFittedToWindow();
     // A window the size of a preview pane starts at half the size...
     EXPECT_EQ(block.Font(InfoLabel::Info).size, 20.0);
     display.Tick();
@@ -138,6 +138,26 @@ TEST_F(ModuleDisplayTest, TheBlockFitsItsWindowAndIsFittedAgainWhenTheWindowChan
     EXPECT_EQ(block.Font(InfoLabel::Info).size, 40.0);
 }
 
+TEST_F(ModuleDisplayTest, TextShrunkForALineWiderForAMomentComesBackWithoutGoingBackAndForth) {
+    surface.proportional = true;
+    surface.area = {300, 200};
+    Start({"-font", "DejaVu Sans-40", "-lines", "memory", "-animation", "centre"});
+    display.KeepFittedToWindow();
+    const auto sizeAfterSeconds = [&](int seconds, const std::string& memory) {
+        sources.memory = memory;
+        for (int tick = 0; tick < 10 * seconds; ++tick) display.Tick();
+        return block.Font(InfoLabel::Info).size;
+    };
+    const double narrow = sizeAfterSeconds(1, "262,144 K");
+    EXPECT_LT(sizeAfterSeconds(1, "2,262,144 K"), narrow);
+    // Back to the size of the narrow text within a quarter of an hour of it...
+    EXPECT_EQ(sizeAfterSeconds(15 * 60, "262,144 K"), narrow);
+    // ...but a line that is often wide keeps the text at the size for it, not back and forth.
+    const double often = sizeAfterSeconds(1, "2,262,144 K");
+    for (int second = 0; second < 3600; ++second)
+        ASSERT_EQ(sizeAfterSeconds(1, second % 7 == 0 ? "2,262,144 K" : "262,144 K"), often) << second;
+}
+
 TEST_F(ModuleDisplayTest, AMovingBlockIsBroughtBackInsideAShrunkenWindow) {
     for (const int16_t animation :
          {Movers::kBounceOffSides, Movers::kRandomPath, Movers::kRandomSliding, Movers::kRandomJumping}) {
@@ -150,7 +170,7 @@ TEST_F(ModuleDisplayTest, AMovingBlockIsBroughtBackInsideAShrunkenWindow) {
         fresh.Random = std::make_unique<SeededRandom>(3);
         fresh.CpuSampler = std::make_unique<FakeCpuSampler>(log);
         moving.Start();
-        moving.FitToWindow();
+        moving.KeepFittedToWindow();
         for (int tick = 0; tick < 200; ++tick) moving.Tick();
         // The window shrinks to the block's top-left quarter of the screen, or less.
         wide.area = {700, 500};

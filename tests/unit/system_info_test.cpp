@@ -80,10 +80,14 @@ TEST_F(MemoryUsage, TheExtendedStatusShowsBeyondFourGigabytes) {
     EXPECT_EQ(MemoryUsageText(system, true, locale), "memory query failed");
 }
 
-TEST_F(MemoryUsage, TheClassicStatusSubtractsSignedFiguresAndFailsOnOverflow) {
-    EXPECT_EQ(Classic(0xC0000000u, 0x40000000u), "-2,097,152 K");  // 3 GB reads as negative
-    EXPECT_EQ(Classic(0x80000000u, 1), "memory query failed");
-    EXPECT_EQ(Classic(0x7FFFFFFFu, 0xFFFFFFFFu), "memory query failed");
+TEST_F(MemoryUsage, NeverNegativeOrWrapped) {
+    EXPECT_EQ(Classic(0xC0000000u, 0x40000000u), "2,097,152 K");  // beyond 2 GB, unsigned
+    EXPECT_EQ(Classic(0xFFFFFFFFu, 0), "4,194,304 K");
+    EXPECT_EQ(Extended(1024, 4096), "memory query failed");
+    // Capped 32-bit figures that contradict each other: the 64-bit call where the system has it.
+    system.memoryEx = PageFileStatusEx{24ull << 30, 20ull << 30};
+    EXPECT_EQ(Classic(0x7FFFFFFFu, 0xFFFFFFFFu), "4,194,304 K");
+    system.memoryEx.reset();
     EXPECT_EQ(Classic(1024, 0x80000000u), "memory query failed");
 }
 
