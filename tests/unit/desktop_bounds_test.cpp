@@ -136,13 +136,6 @@ TEST(LayoutCache, SeesEveryMonitorChangeAlsoWithinTheSameBounds) {
         EXPECT_TRUE(cache.Update(layout)) << secondary.left << "," << secondary.top;
         EXPECT_FALSE(cache.Update(layout)) << "the same change seen twice";
     }
-
-    // A system without the monitor calls: its primary screen's size.
-    FakeDisplayLayout primaryOnly;
-    EXPECT_TRUE(cache.Update(primaryOnly));
-    primaryOnly.desktop = {0, 0, 800, 600};
-    EXPECT_TRUE(cache.Update(primaryOnly));
-    EXPECT_FALSE(cache.Update(primaryOnly));
 }
 
 }  // namespace
