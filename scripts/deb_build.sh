@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package of the display module for xscreensaver from build/linux: what
-# `cmake --install` puts under /usr, stripped, with the manual page compressed, the copyright file,
+# Builds the Debian package of the display module for xscreensaver from build/linux: the tree
+# scripts/stage_module.sh stages, with the manual page compressed, the copyright file,
 # the changelog and the control fields of packaging/debian/. Depends lists the packages of the
 # libraries the module links, as dpkg-shlibdeps finds them.
 # Usage: scripts/deb_build.sh VERSION OUTPUT_DIR     (prints the package's path)
@@ -18,10 +18,8 @@ trap 'rm -rf "$staging"' EXIT
 # debian/<package>, beside the control file of a source package, from which it reads the names.
 root="$staging/debian/kelvor"
 mkdir -p "$root/DEBIAN"
-DESTDIR="$root" cmake --install build/linux --prefix /usr >/dev/null
+scripts/stage_module.sh "$root"
 module=usr/libexec/xscreensaver/kelvor
-# As Debian's own packages are stripped: no debugging symbols, no compiler notes.
-strip --remove-section=.comment --remove-section=.note --strip-unneeded "$root/$module"
 gzip -9n "$root/usr/share/man/man6/kelvor.6"
 
 doc="$root/usr/share/doc/kelvor"

@@ -6,7 +6,9 @@ packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmar
           clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64
           xvfb xdotool imagemagick x11-utils tesseract-ocr python3 procps wixl msitools zip
           pkg-config libx11-dev libx11-xcb-dev libxcb1-dev libxft-dev libfontconfig-dev fonts-dejavu-core xscreensaver util-linux
-          libxrandr-dev libxinerama-dev xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils dpkg-dev lintian)
+          libxrandr-dev libxinerama-dev xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils dpkg-dev lintian
+          mate-screensaver dbus-daemon desktop-file-utils rpm rpmlint cpio
+          osslsigncode openssl)
 
 missing=()
 for package in "${packages[@]}"; do

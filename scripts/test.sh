@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: host (plain and sanitized), fuzzing for a short budget,
 # the display module for xscreensaver on a private Xvfb, the Windows-built tests and the end-to-end
-# tests under Wine, the deployment packages among them. Ends with "N passed, N failed".
+# tests under Wine, the deployment packages among them, and the release files (signed with a throwaway
+# certificate, checksums). Ends with "N passed, N failed".
 # The Wine stages run twice: with the x64 builds under 64-bit Wine, then with the 32-bit builds under
 # 32-bit Wine (stages ending in "-x86"), which runs through emulation where this machine cannot run
 # 32-bit programs (scripts/emulate_i386.sh). KELVOR_WINE_ARCH=64 or 32 runs only one of them.
@@ -75,7 +76,7 @@ if ! scripts/build.sh host asan linux win32 win64 "${wine_tests[@]}"; then
     echo "build 0 1" >> "$results"
 else
     echo "build 1 0" >> "$results"
-    expect_stages host asan package fuzz linux-e2e
+    expect_stages host asan package release fuzz linux-e2e
     for stage in host asan; do
         echo "== $stage unit tests"
         rm -f "build/$stage/unit_tests.json"
@@ -85,9 +86,13 @@ else
         note_runner_end "$stage" $code
     done
 
-    # The Wine stage installs the MSI package of its architecture; packaging itself is no test.
+    # The Wine stage installs the MSI package of its architecture and compares the unsigned packages
+    # with the build's files; packaging itself is no test.
     echo "== packages"
-    if scripts/package.sh; then echo "package 1 0" >> "$results"; else echo "package 0 1" >> "$results"; fi
+    if env -u KELVOR_SIGN_PKCS12 scripts/package.sh; then echo "package 1 0" >> "$results"; else echo "package 0 1" >> "$results"; fi
+    echo "== release files: signing with a throwaway certificate, checksums, the same MSI from the same files"
+    python3 tests/scripts/test_release.py --results "$results"
+    note_runner_end release $?
 
     echo "== fuzzing"
     if KELVOR_FUZZ_SECONDS=${KELVOR_FUZZ_SECONDS:-10} scripts/fuzz.sh; then echo "fuzz 1 0" >> "$results"; else echo "fuzz 0 1" >> "$results"; fi

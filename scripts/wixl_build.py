@@ -5,16 +5,28 @@ column), Permanent="yes" on a Component (attribute bit 16) and AllowSameVersionU
 MajorUpgrade (the upgrade row's VersionMaxInclusive bit). They are taken out of the source before
 wixl sees it and written into the built tables afterwards with msibuild.
 
+The same inputs make the same file: where wixl would draw a random product code (Id="*") and
+package code, both are derived from a digest of what goes into the package (the source, which holds
+the version and the architecture, and every file it packs), so that a package that differs in
+anything gets new codes, as a freshly drawn one would; the summary's times are SOURCE_DATE_EPOCH's
+when it is set.
+
 Usage: wixl_build.py -a x86|x64 -o OUT.msi [-D NAME=VALUE ...] SOURCE.wxs
 Files that the source names are found from the current folder; wixl takes no absolute paths.
 """
 
 import argparse
+import copy
+import hashlib
+import os
 import subprocess
 import sys
 import tempfile
+import uuid
 import xml.etree.ElementTree as ET
 from pathlib import Path
+
+import msi_summary
 
 WIX = "http://schemas.microsoft.com/wix/2006/wi"
 COMPONENT_PERMANENT = 16
@@ -48,6 +60,29 @@ def split_source(root):
     for upgrade in root.iter(tag("MajorUpgrade")):
         same_version = upgrade.attrib.pop("AllowSameVersionUpgrades", "no") == "yes"
     return conditions, permanent, same_version
+
+
+def package_digest(root):
+    """A digest of the source, each file it packs named by the digest of its contents instead of by
+    its path, which differs between build folders; and of this script, whose fix-ups are part of
+    the package too."""
+    source = copy.deepcopy(root)
+    for element in source.iter():
+        for name in ("Source", "SourceFile"):
+            if name in element.attrib:
+                element.set(name, hashlib.sha256(Path(element.get(name)).read_bytes()).hexdigest())
+    return hashlib.sha256(ET.tostring(source) + Path(__file__).read_bytes()).hexdigest()
+
+
+def derive_codes(root):
+    """Sets the product code where the source leaves it to the build; returns the package code."""
+    product = root.find(tag("Product"))
+    # Named from the upgrade code, so that the two architectures never share a code.
+    namespace = uuid.UUID(product.get("UpgradeCode"))
+    digest = package_digest(root)
+    if product.get("Id") == "*":
+        product.set("Id", str(uuid.uuid5(namespace, f"product {digest}")).upper())
+    return uuid.uuid5(namespace, f"package {digest}")
 
 
 def table_rows(msi, table):
@@ -100,6 +135,8 @@ def main():
                                   check=True).stdout
     ET.register_namespace("", WIX)
     root = ET.fromstring(preprocessed)
+    # From the whole source, before the parts wixl cannot take are split off.
+    package_code = derive_codes(root)
     conditions, permanent, same_version = split_source(root)
 
     output = Path(args.output)
@@ -109,6 +146,8 @@ def main():
         ET.ElementTree(root).write(stripped, encoding="utf-8", xml_declaration=True)
         subprocess.run(["wixl", "-a", args.arch, "-o", str(output), str(stripped)], check=True)
     fix_up(output, conditions, permanent, same_version)
+    epoch = os.environ.get("SOURCE_DATE_EPOCH")
+    msi_summary.set_summary(output, package_code, int(epoch) if epoch else None)
     return 0
 
 

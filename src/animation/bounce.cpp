@@ -18,7 +18,7 @@ float FarEdgeWithBand(float size, float position, int32_t margin) {
 
 void Movers::MoveBounce(bool firstTickDone) {
     IgnoreMoves(2, kIgnoredMovesCap);
-    FollowLayout(firstTickDone);
+    FollowLayout(kBounceOffSides, firstTickDone);
     if (!firstTickDone) CentreText();
 
     const float areaWidth = surface_.AreaWidth();
@@ -28,8 +28,7 @@ void Movers::MoveBounce(bool firstTickDone) {
     if (!(areaWidth > 0.0f && areaHeight > 0.0f)) return;
     // Set off once, towards the bottom-right, at a speed scaled to the area.
     if (state_.BounceSpeedX == 0.0 && state_.BounceSpeedY == 0.0) {
-        state_.BounceMargin = RoundToInt32(areaWidth * 0.001);
-        state_.BounceScale = 2 * state_.BounceMargin;
+        ScaleBounceToArea(areaWidth);
         state_.BounceSpeedX = random_.Next() * 0.5 * 17280 / areaWidth + 0.2;
         state_.BounceSpeedY = random_.Next() * 0.5 * 17280 / areaHeight + 0.2;
     }
@@ -59,27 +58,40 @@ void Movers::MoveBounce(bool firstTickDone) {
     surface_.Move(ToSingle(nextLeft), ToSingle(nextTop));
 }
 
+void Movers::ScaleBounceToArea(float areaWidth) {
+    state_.BounceMargin = RoundToInt32(areaWidth * 0.001);
+    state_.BounceScale = 2 * state_.BounceMargin;
+}
+
 void Movers::BounceOffDeadParts(double& nextLeft, double& nextTop, double r) {
     const TwipPoint here = Position();
-    const bool shownHere = shown_.Shows(here);
-    const bool shownNext = shown_.Shows({nextLeft, nextTop});
-    if (shownHere && shownNext) return;
+    const bool onHere = shown_.OnMonitors(here);
+    const bool onNext = shown_.OnMonitors({nextLeft, nextTop});
+    if (onHere && onNext) return;
     // A panel that grew into a dead part, or was pulled back into one, goes on from the nearest
     // place a monitor shows.
-    const TwipPoint from = shownHere ? here : shown_.Nearest(here);
-    if (!shownNext) {
+    const TwipPoint from = onHere ? here : shown_.Nearest(here);
+    if (!onNext) {
         // Reflect the direction that crosses; at an outer corner, where neither alone does, both.
-        bool across = !shown_.Shows({nextLeft, from.y});
-        bool down = !shown_.Shows({from.x, nextTop});
+        bool across = !shown_.OnMonitors({nextLeft, from.y});
+        bool down = !shown_.OnMonitors({from.x, nextTop});
         if (!across && !down) across = down = true;
         if (across) Bounce(state_.BounceSpeedX, r);
         if (down) Bounce(state_.BounceSpeedY, r);
     }
     nextLeft = Int(from.x + state_.BounceScale * state_.BounceSpeedX);
     nextTop = Int(from.y + state_.BounceScale * state_.BounceSpeedY);
-    if (shown_.Shows({nextLeft, nextTop})) return;
-    nextLeft = from.x;
-    nextTop = from.y;
+    if (shown_.OnMonitors({nextLeft, nextTop})) return;
+    // A panel about as tall (or wide) as its monitor, beside a part no monitor shows, has no room
+    // for a step on that axis either way; it goes on along the other.
+    if (shown_.OnMonitors({nextLeft, from.y})) {
+        nextTop = from.y;
+    } else if (shown_.OnMonitors({from.x, nextTop})) {
+        nextLeft = from.x;
+    } else {
+        nextLeft = from.x;
+        nextTop = from.y;
+    }
 }
 
 void Movers::Bounce(double& reversed, double r) {

@@ -19,7 +19,8 @@ struct MoverState {
     double SlideStepY = 0.0;
 
     // Bounce Off Sides: velocity in units of BounceScale twips per tick, the edge band's width and
-    // the scale (twice the band), both derived from the area's width on the first call.
+    // the scale (twice the band), both derived from the area's width at the start and again
+    // whenever the area changes.
     double BounceSpeedX = 0.0;
     double BounceSpeedY = 0.0;
     int32_t BounceMargin = 0;

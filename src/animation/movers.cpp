@@ -24,20 +24,35 @@ void Movers::IgnoreMoves(int32_t amount, int32_t cap) {
     ignoreMouseMoves_ = static_cast<int16_t>(std::min(ignoreMouseMoves_ + amount, cap));
 }
 
-void Movers::FollowLayout(bool firstTickDone) {
-    if (shown_.Update(surface_) && firstTickDone) BringOntoMonitor();
+void Movers::FollowLayout(int32_t moveOption, bool firstTickDone) {
+    if (shown_.Update(surface_) && firstTickDone) AreaChanged(moveOption);
+}
+
+void Movers::AreaChanged(int32_t moveOption) {
+    shown_.Update(surface_);
+    // The velocity is in units of the scale, so a bounce under way crosses the new area at the
+    // pace it crossed the old one.
+    if (surface_.AreaWidth() > 0.0f) ScaleBounceToArea(surface_.AreaWidth());
+    if (moveOption == kStationaryInCentre) {
+        CentreText();
+        return;
+    }
+    const float left = std::max(0.0f, std::min(surface_.Left(), surface_.AreaWidth() - surface_.PanelWidth()));
+    const float top = std::max(0.0f, std::min(surface_.Top(), surface_.AreaHeight() - surface_.PanelHeight()));
+    surface_.Move(left, top);
+    BringOntoMonitor();
+    // The path goes on from the new place; a slide picks a target within the new area.
+    state_.PathX = RoundToInt32(surface_.Left());
+    state_.PathY = RoundToInt32(surface_.Top());
+    state_.SlideTargetX = 0;
+    state_.SlideTargetY = 0;
 }
 
 void Movers::BringOntoMonitor() {
     const TwipPoint at = Position();
-    if (shown_.Shows(at)) return;
+    if (shown_.OnMonitors(at)) return;
     const TwipPoint to = shown_.Nearest(at);
     surface_.Move(ToSingle(to.x), ToSingle(to.y));
-    // The path goes on from there; a slide picks a new target at once.
-    state_.PathX = RoundToInt32(surface_.Left());
-    state_.PathY = RoundToInt32(surface_.Top());
-    state_.SlideTargetX = state_.PathX;
-    state_.SlideTargetY = state_.PathY;
 }
 
 void Movers::CentreText() {
@@ -61,27 +76,10 @@ void Movers::CentreText() {
     surface_.Move(ToSingle(x), ToSingle(y));
 }
 
-void Movers::BringInside(int32_t moveOption) {
-    shown_.Update(surface_);
-    if (moveOption == kStationaryInCentre) {
-        CentreText();
-        return;
-    }
-    const float left = std::max(0.0f, std::min(surface_.Left(), surface_.AreaWidth() - surface_.PanelWidth()));
-    const float top = std::max(0.0f, std::min(surface_.Top(), surface_.AreaHeight() - surface_.PanelHeight()));
-    surface_.Move(left, top);
-    BringOntoMonitor();
-    // The path goes on from the new place; a slide picks a target within the new area.
-    state_.PathX = RoundToInt32(surface_.Left());
-    state_.PathY = RoundToInt32(surface_.Top());
-    state_.SlideTargetX = 0;
-    state_.SlideTargetY = 0;
-}
-
 void Movers::MoveStationary(bool firstTickDone) {
     // Monitors added, removed or moved: centred again, on the primary monitor as it is now.
-    const bool layoutChanged = shown_.Update(surface_);
-    if (!firstTickDone || layoutChanged) CentreText();
+    FollowLayout(kStationaryInCentre, firstTickDone);
+    if (!firstTickDone) CentreText();
 }
 
 }  // namespace kelvor

@@ -19,7 +19,7 @@ constexpr double kSlideCapture = 100.0;
 }  // namespace
 
 void Movers::MoveRandomJump(bool firstTickDone) {
-    FollowLayout(firstTickDone);
+    FollowLayout(kRandomJumping, firstTickDone);
     if (!firstTickDone) CentreText();
     const double dwell = 5000.0 / kTimerIntervalMs;
     if (state_.JumpTicks != dwell) {
@@ -27,70 +27,67 @@ void Movers::MoveRandomJump(bool firstTickDone) {
         return;
     }
     IgnoreMoves(1, kIgnoredMovesCap);
-    const TwipBounds& box = shown_.Box();
     TwipPoint to;
-    for (int32_t draw = 0;; ++draw) {
-        const double roomAcross = box.right - box.left - surface_.PanelWidth();
-        const double r1 = random_.Next();
-        const double roomDown = box.bottom - box.top - surface_.PanelHeight();
-        const double r2 = random_.Next();
-        to = {box.left + Int(roomAcross * r1), box.top + Int(roomDown * r2)};
-        // Where a monitor leaves part of the area unseen, the panel lands wholly on one monitor.
-        if (!shown_.HasDeadArea() || shown_.OnOneMonitor(to)) break;
-        if (draw == kMostRedraws) {
-            to = shown_.Nearest(to);
-            break;
-        }
-    }
+    if (!DrawPlace(to, std::nullopt)) to = shown_.Nearest(to);
     surface_.Move(ToSingle(to.x), ToSingle(to.y));
     state_.JumpTicks = 0;
 }
 
 void Movers::MoveRandomSlide(bool firstTickDone) {
     IgnoreMoves(2, kIgnoredMovesCap);
-    FollowLayout(firstTickDone);
+    FollowLayout(kRandomSliding, firstTickDone);
     if (!firstTickDone) CentreText();
-    const double left = surface_.Left();
-    const double top = surface_.Top();
-    // Either axis coming near its target ends the run; (0, 0) stands for no target yet.
-    if (std::abs(left - state_.SlideTargetX) < kSlideCapture || std::abs(top - state_.SlideTargetY) < kSlideCapture ||
-        (state_.SlideTargetX == 0 && state_.SlideTargetY == 0))
-        PickSlideTarget();
+    if (SlideRunEnded(surface_.Left(), surface_.Top())) PickSlideTarget();
     const auto next = [this] {
         return TwipPoint{ToSingle(surface_.Left() + kSlideStep * state_.SlideStepX),
                          ToSingle(surface_.Top() + kSlideStep * state_.SlideStepY)};
     };
     TwipPoint to = next();
     // A panel that grew on its way can meet a dead part: it takes another run from where it is.
-    if (shown_.HasDeadArea() && !shown_.Shows(to)) {
+    if (shown_.HasDeadArea() && !shown_.OnMonitors(to)) {
         PickSlideTarget();
         to = next();
-        if (!shown_.Shows(to)) return;
+        if (!shown_.OnMonitors(to)) return;
     }
     surface_.Move(ToSingle(to.x), ToSingle(to.y));
+}
+
+bool Movers::DrawPlace(TwipPoint& place, const std::optional<TwipPoint>& runFrom, bool alongRowOrColumn) {
+    const TwipBounds& box = shown_.Box();
+    for (int32_t draw = 0; draw <= kMostRedraws; ++draw) {
+        double x = box.left + Int((box.right - box.left - surface_.PanelWidth()) * random_.Next());
+        double y = box.top + Int((box.bottom - box.top - surface_.PanelHeight()) * random_.Next());
+        if (alongRowOrColumn && draw % 2 == 0) y = runFrom->y;
+        if (alongRowOrColumn && draw % 2 != 0) x = runFrom->x;
+        place = {static_cast<double>(RoundToInt32(x)), static_cast<double>(RoundToInt32(y))};
+        if (!shown_.HasDeadArea()) return true;
+        if (alongRowOrColumn && place.x == runFrom->x && place.y == runFrom->y) continue;
+        if (shown_.OnOneMonitor(place) && (!runFrom || shown_.RunIsShown(*runFrom, place))) return true;
+    }
+    return false;
+}
+
+bool Movers::SlideRunEnded(double left, double top) const {
+    // (0, 0) stands for no target yet.
+    if (state_.SlideTargetX == 0 && state_.SlideTargetY == 0) return true;
+    const bool nearX = std::abs(left - state_.SlideTargetX) < kSlideCapture;
+    const bool nearY = std::abs(top - state_.SlideTargetY) < kSlideCapture;
+    // Beside unseen parts a run may keep to its row or column, whose other axis is at its target
+    // from the start: there only the main axis ends it. Elsewhere either axis coming near does.
+    if (shown_.HasDeadArea()) return std::abs(state_.SlideStepX) == 1.0 ? nearX : nearY;
+    return nearX || nearY;
 }
 
 void Movers::PickSlideTarget() {
     if (shown_.HasDeadArea()) BringOntoMonitor();
     const TwipPoint from = Position();
-    const TwipBounds& box = shown_.Box();
-    for (int32_t draw = 0;; ++draw) {
-        state_.SlideTargetX =
-            RoundToInt32(box.left + Int((box.right - box.left - surface_.PanelWidth()) * random_.Next()));
-        state_.SlideTargetY =
-            RoundToInt32(box.top + Int((box.bottom - box.top - surface_.PanelHeight()) * random_.Next()));
-        // Where a monitor leaves part of the area unseen, the target lies wholly on one monitor and
-        // the straight run to it crosses nothing unseen.
-        if (!shown_.HasDeadArea()) break;
-        const TwipPoint target{static_cast<double>(state_.SlideTargetX), static_cast<double>(state_.SlideTargetY)};
-        if (shown_.OnOneMonitor(target) && shown_.RunIsShown(from, target)) break;
-        if (draw == kMostRedraws) {
-            // No run found: stay put this tick; the next one picks again.
-            state_.SlideTargetX = RoundToInt32(from.x);
-            state_.SlideTargetY = RoundToInt32(from.y);
-            break;
-        }
-    }
+    TwipPoint target;
+    // A panel about as tall (or wide) as its monitor, beside a part no monitor shows, has hardly a
+    // run that changes both coordinates: it runs along its row or column. No run found at all:
+    // stay put this tick; the next one picks again.
+    if (!DrawPlace(target, from) && !DrawPlace(target, from, true)) target = from;
+    state_.SlideTargetX = RoundToInt32(target.x);
+    state_.SlideTargetY = RoundToInt32(target.y);
     const double left = surface_.Left();
     const double top = surface_.Top();
     const double dx = state_.SlideTargetX - left;

@@ -21,7 +21,7 @@ int64_t RandomHeading(RandomSource& random, double from) { return RoundToInt64(r
 }  // namespace
 
 void Movers::MoveRandomPath(bool firstTickDone) {
-    FollowLayout(firstTickDone);
+    FollowLayout(kRandomPath, firstTickDone);
     if (!firstTickDone) {
         CentreText();
         state_.PathX = RoundToInt32(surface_.Left());
@@ -51,7 +51,7 @@ void Movers::MoveRandomPath(bool firstTickDone) {
 
 void Movers::HoldPathOnMonitors(int32_t fromX, int32_t fromY) {
     const auto shows = [this](int32_t x, int32_t y) {
-        return shown_.Shows({static_cast<double>(x), static_cast<double>(y)});
+        return shown_.OnMonitors({static_cast<double>(x), static_cast<double>(y)});
     };
     if (shows(state_.PathX, state_.PathY)) return;
     // Slide along the edge that stops it; the next edge test turns the path away.
@@ -71,7 +71,7 @@ void Movers::ReaimPathAtEdges() {
     const float top = surface_.Top();
     // "Near an edge" also means near the edge of a part that no monitor shows.
     const auto nearDead = [&](double across, double down) {
-        return shown_.HasDeadArea() && !shown_.Shows({left + across, top + down});
+        return shown_.HasDeadArea() && !shown_.OnMonitors({left + across, top + down});
     };
     const float rightBand = ToSingle(ToSingle(static_cast<double>(surface_.AreaWidth()) - surface_.PanelWidth()) - kEdgeBand);
     const float bottomBand =

@@ -156,7 +156,7 @@ void ShownArea::FindDeadParts() {
     }
 }
 
-bool ShownArea::Shows(TwipPoint at) const {
+bool ShownArea::OnMonitors(TwipPoint at) const {
     if (!WithinAxis(at.x, area_.left, area_.right, blockWidth_) ||
         !WithinAxis(at.y, area_.top, area_.bottom, blockHeight_))
         return false;

@@ -41,9 +41,10 @@ public:
     // monitor it fits on; none without monitors or when the block is larger than every one.
     const std::optional<TwipBounds>& CentringMonitor() const { return centring_; }
 
-    // The block with its top-left corner there lies within the area (overhanging both edges where
-    // it is larger) and overlaps no dead part.
-    bool Shows(TwipPoint at) const;
+    // The block with its top-left corner there lies wholly on the usable monitors, perhaps across
+    // several: within the area (overhanging both edges where it is larger) and on no dead part.
+    bool OnMonitors(TwipPoint at) const;
+    // The block with its top-left corner there lies wholly on one usable monitor.
     bool OnOneMonitor(TwipPoint at) const;
     // The block carried in a straight line between the two corners never overlaps a dead part.
     bool RunIsShown(TwipPoint from, TwipPoint to) const;

@@ -25,6 +25,8 @@ void MainForm::DisplayChanged() {
     platform_.GetDesktopBounds(state_.Os.HasMultiMonitor, state_.Desktop);
     display_.Block().SetDesktopOrigin(state_.Desktop.Left, state_.Desktop.Top);
     CoverDesktop();
+    // The window now covers the new desktop: the block follows at once, as after any resize.
+    display_.WindowResized();
 }
 
 bool MainForm::SetupPreviewMode(const std::string& commandLine) {

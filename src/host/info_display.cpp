@@ -73,11 +73,12 @@ void InfoDisplay::KeepFittedToWindow() {
 }
 
 void InfoDisplay::WindowResized() {
-    if (!fitting_) return;
-    KeepFittedToWindow();
-    block_.FitToText();
-    ShrinkToWindow();
-    if (firstTickDone_ && movers_) movers_->BringInside(state_.Settings.MoveOption);
+    if (fitting_) {
+        KeepFittedToWindow();
+        block_.FitToText();
+        ShrinkToWindow();
+    }
+    if (firstTickDone_ && movers_) movers_->AreaChanged(state_.Settings.MoveOption);
 }
 
 void InfoDisplay::SetFontSizes(double size) {

@@ -46,8 +46,8 @@ public:
     // the size for the window now, a rebuild whose text overhangs makes them smaller, and the size
     // comes back once the text has been narrower for a while.
     void KeepFittedToWindow();
-    // The window has a new size: the fonts start again from the size for it, and a block already
-    // shown is centred again (Stationary in Centre) or brought back inside.
+    // The window has a new size or covers new monitors: a block kept fitted starts again from the
+    // size for it, and a block already shown follows the new area (Movers::AreaChanged).
     void WindowResized();
 
     // One tick of the refresh timer.

@@ -1,5 +1,6 @@
 #include "linux/x_monitors.h"
 
+#include "animation/desktop_bounds.h"
 #include "linux/x_handles.h"
 
 namespace kelvor::x11 {
@@ -28,11 +29,17 @@ MonitorLayout XMonitors::ReadRandr() const {
     int count = 0;
     const ScopedRandrMonitors monitors(XRRGetMonitors(display_, root_, True, &count));
     MonitorLayout layout;
+    bool named = false;
     for (int i = 0; monitors && i < count; ++i) {
         const XRRMonitorInfo& m = monitors.get()[i];
-        if (m.primary != 0) layout.primary = layout.monitors.size();
+        if (m.primary != 0) {
+            layout.primary = layout.monitors.size();
+            named = true;
+        }
         layout.monitors.push_back({m.x, m.y, m.x + m.width, m.y + m.height});
     }
+    // Where no primary is named, the one at the origin, as on Windows.
+    if (!named) layout.primary = PrimaryMonitor(layout.monitors);
     return layout;
 }
 
@@ -42,11 +49,13 @@ MonitorLayout XMonitors::ReadXinerama() const {
     if (XineramaQueryExtension(display_, &base, &errorBase) == False || XineramaIsActive(display_) == False) return {};
     int count = 0;
     const ScopedXineramaScreens screens(XineramaQueryScreens(display_, &count));
-    MonitorLayout layout;  // Xinerama names no primary; its first screen is the usual stand-in.
+    MonitorLayout layout;
     for (int i = 0; screens && i < count; ++i) {
         const XineramaScreenInfo& s = screens.get()[i];
         layout.monitors.push_back({s.x_org, s.y_org, s.x_org + s.width, s.y_org + s.height});
     }
+    // Xinerama names no primary: the one at the origin, as on Windows.
+    layout.primary = PrimaryMonitor(layout.monitors);
     return layout;
 }
 

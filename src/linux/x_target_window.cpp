@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <stdexcept>
@@ -56,6 +57,10 @@ TargetWindow::TargetWindow(Display* display, const TargetChoice& choice, const M
                                             std::pair{options.geometry.has_value(), "-geometry"}})
             if (given) warnings.push_back(std::string("option '") + option + "' ignored on " + which);
     }
+    // Another program's window keeps the events its owner chose; these are added for this client.
+    // Chosen before the attributes are read: a window destroyed after that reading still announces
+    // its end, and one destroyed before fails the reading.
+    XSelectInput(display, window_, ExposureMask | StructureNotifyMask | (own_ ? KeyPressMask : 0));
     XWindowAttributes attributes{};
     if (XGetWindowAttributes(display, window_, &attributes) == 0)
         throw std::runtime_error("there is no window " + WindowIdText(window_));
@@ -64,8 +69,6 @@ TargetWindow::TargetWindow(Display* display, const TargetChoice& choice, const M
     depth_ = attributes.depth;
     screen_ = XScreenNumberOfScreen(attributes.screen);
     size_ = {attributes.width, attributes.height};
-    // Another program's window keeps the events its owner chose; these are added for this client.
-    XSelectInput(display, window_, ExposureMask | StructureNotifyMask | (own_ ? KeyPressMask : 0));
     if (own_) XMapWindow(display, window_);
 }
 
@@ -109,14 +112,16 @@ Window TargetWindow::CreateOwnWindow(const ModuleOptions& options, std::vector<s
     const auto height = static_cast<unsigned int>(geometry.height.value_or(kOwnWindowHeight));
     int x = geometry.x.value_or(0);
     int y = geometry.y.value_or(0);
-    if (geometry.fromRight) x = DisplayWidth(display_, screen) - static_cast<int>(width) - x;
-    if (geometry.fromBottom) y = DisplayHeight(display_, screen) - static_cast<int>(height) - y;
+    // Counted from the right or the bottom, a place can fall below what 16 bits carry.
+    constexpr int kSmallest = -32768;
+    if (geometry.fromRight) x = std::max(DisplayWidth(display_, screen) - static_cast<int>(width) - x, kSmallest);
+    if (geometry.fromBottom) y = std::max(DisplayHeight(display_, screen) - static_cast<int>(height) - y, kSmallest);
     own_ = ScopedWindow(display_, XCreateWindow(display_, RootWindow(display_, screen), x, y, width, height, 0,
                                                 visual.depth, InputOutput, visual.visual, mask, &attributes));
     if (options.geometry) {
         // The user's size and place, which window managers keep to.
         XSizeHints hints{};
-        hints.flags = USSize | (geometry.x ? USPosition : 0);
+        hints.flags = (geometry.width ? USSize : 0) | (geometry.x ? USPosition : 0);
         hints.x = x;
         hints.y = y;
         hints.width = static_cast<int>(width);

@@ -111,11 +111,15 @@ std::optional<FontOption> ParseFont(std::string_view text) {
 
 std::optional<GeometryOption> ParseGeometry(std::string_view text) {
     GeometryOption geometry;
+    // X carries sizes and places in 16 bits, and draws only where a signed 16-bit coordinate
+    // reaches: a larger figure would arrive truncated.
+    constexpr int64_t kLargest = 32767;
     const auto number = [&](size_t maxDigits) -> std::optional<int32_t> {
         const size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
         if (digits == 0 || digits > maxDigits) return std::nullopt;
         const std::optional<int64_t> value = ParseInteger(text.substr(0, digits));
         text.remove_prefix(digits);
+        if (*value > kLargest) return std::nullopt;
         return static_cast<int32_t>(*value);
     };
     constexpr size_t kMaxDigits = 5;

@@ -1,6 +1,6 @@
 """The module on the root window of two monitors side by side, unevenly sized (Xorg's dummy driver,
 placed by xrandr): it centres on the primary, never shows text where no monitor shows, and follows
-a monitor switched off and on."""
+a monitor switched off and on; where no monitor is named primary, the one at the origin is."""
 
 import time
 import unittest
@@ -43,6 +43,15 @@ class MonitorsTest(unittest.TestCase):
                 time.sleep(0.5)  # the first frame paints the whole root
                 two_monitors.check_centred_on_primary(self, self.block_box(), layout)
                 self.doCleanups()
+
+    def test_centres_on_the_monitor_at_the_origin_where_none_is_named_primary(self):
+        # The first output listed lies right of the one at the origin.
+        self.server.place(SECONDARY_LEFT)
+        self.server.xrandr("--noprimary")
+        self.start_module("-animation", "centre")
+        time.sleep(0.5)
+        at_origin = two_monitors.Layout("no-primary", SECONDARY_LEFT.secondary, SECONDARY_LEFT.primary)
+        two_monitors.check_centred_on_primary(self, self.block_box(), at_origin)
 
     def test_bouncing_and_jumping_never_show_text_where_no_monitor_shows(self):
         for animation in ("bounce", "jump"):

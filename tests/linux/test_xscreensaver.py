@@ -65,15 +65,6 @@ class XscreensaverTest(unittest.TestCase):
         return subprocess.run([*self.user, "xscreensaver-command", *arguments], env=self.env(), capture_output=True,
                               text=True, timeout=30)
 
-    def wait_for(self, condition, timeout, what):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            value = condition()
-            if value:
-                return value
-            time.sleep(0.2)
-        self.fail(f"{what() if callable(what) else what} within {timeout} s")
-
     def start_daemon(self, programs_line):
         """Starts the daemon with a ~/.xscreensaver that runs only `programs_line`, and has it blank
         the screen; returns its log."""
@@ -94,13 +85,14 @@ class XscreensaverTest(unittest.TestCase):
             return "blanking" in answer.stdout
 
         # A loaded machine can take a while to start the daemon and its helpers.
-        self.wait_for(blanked, 45, lambda: f"the daemon did not blank (it said: {answers[-1:]}; its log: {log})")
+        xvfb_session.wait_until(blanked, 45,
+                                lambda: f"the daemon did not blank (it said: {answers[-1:]}; its log: {log})")
         return log
 
     def test_the_daemon_runs_the_module_when_it_blanks_and_ends_it_when_it_unblanks(self):
         # The programs line as the README tells users to add it.
         self.start_daemon(f"{self.module} -root -animation centre -font 'DejaVu Sans-20' -lines cpu")
-        pids = self.wait_for(lambda: module_processes(self.module), 20, "the daemon did not start the module")
+        pids = xvfb_session.wait_until(lambda: module_processes(self.module), 20, "the daemon did not start the module")
         self.assertEqual(len(pids), 1)
         # It draws into the window the daemon names in the environment.
         self.assertRegex(environment_of(pids[0]).get("XSCREENSAVER_WINDOW", ""), r"^(0x)?[0-9A-Fa-f]+$")
@@ -113,13 +105,13 @@ class XscreensaverTest(unittest.TestCase):
         self.assertRegex(text, r"CPU usage: (\d{2,3} ?%\s*)+")
 
         self.assertEqual(self.command("-deactivate").returncode, 0)
-        self.wait_for(lambda: not module_processes(self.module), 10, "the module did not end on unblanking")
+        xvfb_session.wait_until(lambda: not module_processes(self.module), 10, "the module did not end on unblanking")
 
     def test_wrong_values_in_the_programs_line_start_the_module_once(self):
         # What a slip in the settings dialog's fields writes, with the options every module takes.
         log = self.start_daemon(f"{self.module} -root -animation centre -fg nosuch -randomness 99 -spin "
                                 "-font 'DejaVu Sans-20' -lines cpu --fps -delay 50000 -install")
-        pids = self.wait_for(lambda: module_processes(self.module), 20, "the daemon did not start the module")
+        pids = xvfb_session.wait_until(lambda: module_processes(self.module), 20, "the daemon did not start the module")
         box = self.x.drawn_box(timeout=15)
         self.assertIsNotNone(box, "nothing drawn on the blanked screen")
         time.sleep(4)

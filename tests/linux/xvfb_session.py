@@ -97,6 +97,18 @@ class XvfbSession:
         return None
 
 
+def wait_until(condition, timeout, what):
+    """The first true value of `condition()` within `timeout` seconds; else a test failure that
+    says `what` did not happen (a text, or a function that gives it)."""
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.1)
+    raise AssertionError(f"{what() if callable(what) else what} within {timeout} s")
+
+
 def stop(process, timeout=10):
     """Ends a program the test started, if it still runs."""
     if process.poll() is None:

@@ -11,6 +11,8 @@ import tempfile
 import unittest
 from pathlib import Path
 
+from stage_runner import run_stage
+
 BOOK = Path(__file__).resolve().parents[2] / "scripts" / "stage_results.sh"
 
 
@@ -51,12 +53,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--results")
     args = parser.parse_args()
-    result = unittest.TextTestRunner(verbosity=2).run(unittest.defaultTestLoader.loadTestsFromTestCase(StageBookTest))
-    failed = len(result.failures) + len(result.errors)
-    if args.results:
-        with open(args.results, "a") as out:
-            out.write(f"runner {result.testsRun - failed} {failed}\n")
-    return 1 if failed else 0
+    return run_stage("runner", unittest.defaultTestLoader.loadTestsFromTestCase(StageBookTest), args.results)
 
 
 if __name__ == "__main__":

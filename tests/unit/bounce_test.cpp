@@ -51,6 +51,23 @@ TEST(MoveBounce, SetsOffOnceTowardsTheBottomRightScaledToTheArea) {
     EXPECT_DOUBLE_EQ(preview.movers.State().BounceSpeedY, 0.2);
 }
 
+// A larger area (a resized window, other monitors): a bounce under way keeps its velocity and
+// takes the band and scale of the new area on the tick that finds it.
+TEST(MoveBounce, TheBandAndScaleFollowTheArea) {
+    MoverRig rig;
+    UseSmallScreen(rig.surface);
+    rig.random.Add({0.5f, 0.5f});
+    rig.movers.MoveBounce(false);
+    rig.surface.areaWidth = 19200.0f;
+    rig.surface.areaHeight = 15360.0f;
+    rig.movers.MoveBounce(true);
+    EXPECT_EQ(rig.movers.State().BounceMargin, 19);
+    EXPECT_EQ(rig.movers.State().BounceScale, 38);
+    EXPECT_DOUBLE_EQ(rig.movers.State().BounceSpeedX, 0.48125);
+    EXPECT_EQ(rig.surface.left, 6212.0f);  // Int(6194 + 38 * 0.48125)
+    EXPECT_EQ(rig.surface.top, 5048.0f);   // Int(5027 + 38 * 0.575)
+}
+
 TEST(MoveBounce, AnAreaWithoutSizeWaitsWithTheStart) {
     MoverRig rig;
     rig.surface.areaWidth = 0.0f;

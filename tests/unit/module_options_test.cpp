@@ -142,6 +142,8 @@ TEST(ModuleOptions, WrongArgumentsAreWarnedOfAndLeaveTheDefaults) {
         {{"-geometry", "300x200+5"}, "bad value '300x200+5' for option '-geometry'" + defaulted},
         {{"-geometry", "300x200+5+5+5"}, "bad value '300x200+5+5+5' for option '-geometry'" + defaulted},
         {{"-geometry", "999999x2"}, "bad value '999999x2' for option '-geometry'" + defaulted},
+        {{"-geometry", "99999x2"}, "bad value '99999x2' for option '-geometry'" + defaulted},
+        {{"-geometry", "300x200+32768+0"}, "bad value '300x200+32768+0' for option '-geometry'" + defaulted},
     };
     for (const auto& c : cases) {
         std::string error;

@@ -57,6 +57,16 @@ Twips InTwips(const PixelRect& m, const PixelRect& bounds) {
             (m.bottom - bounds.top) * kTwips};
 }
 
+// The monitors a block of that size fits on, in twips relative to the area.
+std::vector<Twips> FittingMonitors(const std::vector<PixelRect>& monitors, double width, double height) {
+    const PixelRect bounds = BoundsOf(monitors);
+    std::vector<Twips> fitting;
+    for (const PixelRect& m : monitors) {
+        if (m.Width() * kTwips >= width && m.Height() * kTwips >= height) fitting.push_back(InTwips(m, bounds));
+    }
+    return fitting;
+}
+
 // Whether every point of the block lies on one of the monitors: the block cut along the
 // monitors' edges, each piece's midpoint on a monitor.
 bool Covered(const Twips& block, const std::vector<Twips>& monitors) {
@@ -106,12 +116,7 @@ TEST_P(MoversOnLayouts, ADayNeverPutsPartOfTheBlockWhereNoMonitorShowsIt) {
     int16_t ignoreMouseMoves = 0;
     Movers movers(surface, random, ignoreMouseMoves, 2);
 
-    const PixelRect bounds = BoundsOf(layout.monitors);
-    std::vector<Twips> fitting;
-    for (const PixelRect& m : layout.monitors) {
-        if (m.Width() * kTwips >= layout.blockWidth && m.Height() * kTwips >= layout.blockHeight)
-            fitting.push_back(InTwips(m, bounds));
-    }
+    const std::vector<Twips> fitting = FittingMonitors(layout.monitors, layout.blockWidth, layout.blockHeight);
     std::set<size_t> visited;
     int32_t failures = 0;
     for (int32_t tick = 0; tick < kTicksPerDay && failures < 5; ++tick) {
@@ -229,6 +234,64 @@ TEST(MoversOnLayouts, BringTheBlockBackWhenItsMonitorGoes) {
                               surface.top + surface.panelHeight};
             ASSERT_TRUE(Covered(block, {InTwips(kLShape.monitors[0], {}), InTwips(kLShape.monitors[1], {})}))
                 << "option " << option << " tick " << tick;
+        }
+    }
+}
+
+// Blocks within 0 to 8 pixels of a monitor's height or width, beside parts no monitor shows: no
+// mover puts part of the block off the monitors it fits on, and the bounce stands still no longer
+// than a bounce takes (a tick) while a step on either axis is possible.
+TEST(MoversOnLayouts, NearlyFittingBlocksStayOnTheirMonitorsAndABounceOrASlideKeepsMoving) {
+    // The monitors, which one the block nearly fills, and whether across (else down).
+    struct NearFit {
+        std::vector<PixelRect> monitors;
+        size_t tight;
+        bool across;
+    };
+    const NearFit layouts[] = {
+        {{{0, 0, 1280, 1024}, {1280, 0, 3200, 1200}}, 0, false},
+        {{{0, 0, 1024, 768}, {-1280, 0, 0, 1024}}, 0, false},
+        {kThree.monitors, 2, false},
+        {{{0, 0, 1280, 1024}, {1280, 0, 2304, 768}}, 0, false},  // the block fits on the primary only
+        {{{0, 0, 1024, 768}, {-128, -1024, 1152, 0}}, 0, true},
+        {{{0, 0, 1280, 1024}, {0, 1024, 1024, 1792}}, 1, true},
+    };
+    int32_t failures = 0;
+    for (const NearFit& layout : layouts) {
+        const PixelRect& tight = layout.monitors[layout.tight];
+        for (int32_t room = 0; room <= 8; ++room) {
+            for (const int32_t option : kEveryMover) {
+                FakeMoverSurface surface;
+                ShowOn(surface, layout.monitors);
+                surface.panelWidth = static_cast<float>(layout.across ? (tight.Width() - room) * kTwips : 4500.0);
+                surface.panelHeight = static_cast<float>(layout.across ? 1800.0 : (tight.Height() - room) * kTwips);
+                SeededRandom random(2718u + static_cast<uint32_t>(room));
+                int16_t ignored = 0;
+                Movers movers(surface, random, ignored, 2);
+                const std::vector<Twips> fitting =
+                    FittingMonitors(layout.monitors, surface.panelWidth, surface.panelHeight);
+                const auto on = [&](double left, double top) {
+                    return Covered({left, top, left + surface.panelWidth, top + surface.panelHeight}, fitting);
+                };
+                int32_t still = 0;
+                for (int32_t tick = 0; tick < 3000 && failures < 10; ++tick) {
+                    const float left = surface.left;
+                    const float top = surface.top;
+                    movers.MoveByOption(option, tick != 0);
+                    still = surface.left == left && surface.top == top ? still + 1 : 0;
+                    const bool keepsMoving = option == Movers::kBounceOffSides || option == Movers::kRandomSliding;
+                    const bool stuck = keepsMoving && tick != 0 && still > 1 &&
+                                       (on(left - kTwips, top) || on(left + kTwips, top) || on(left, top - kTwips) ||
+                                        on(left, top + kTwips));
+                    if (stuck || !on(surface.left, surface.top)) {
+                        ADD_FAILURE() << "layout " << (&layout - layouts) << " room " << room << " option " << option
+                                      << " tick " << tick << ": still for " << still << " at (" << surface.left
+                                      << ", " << surface.top << ")";
+                        ++failures;
+                        still = 0;
+                    }
+                }
+            }
         }
     }
 }
