@@ -38,7 +38,7 @@ XftBlockSurface::XftBlockSurface(Display* display, const TargetWindow& window, d
       gc_(connection_, static_cast<xcb_drawable_t>(window.Id()), XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES,
           std::array<uint32_t, 2>{0, 0}.data()) {
     colours_.reserve(kColoursKept);
-    marked_ = {0, 0, window.Size().width, window.Size().height};
+    painter_.Mark({0, 0, window.Size().width, window.Size().height});
 }
 
 XftFont* XftBlockSurface::OpenFont(const char* family, double points, bool bold, bool italic) const {
@@ -71,8 +71,6 @@ int32_t XftBlockSurface::LineHeight(InfoLabel label) {
     const ScopedXftFont& font = fonts_[Index(label)];
     return font ? font.Get()->ascent + font.Get()->descent : 0;
 }
-
-void XftBlockSurface::Invalidate(const PixelRect& rect) { marked_ = BoundingUnion(marked_, rect); }
 
 const XftColor* XftBlockSurface::Colour(int32_t rgb) {
     const auto kept = std::find_if(colours_.begin(), colours_.end(),
@@ -122,24 +120,17 @@ void XftBlockSurface::Copy(xcb_drawable_t from, xcb_drawable_t to, PixelPoint so
 }
 
 void XftBlockSurface::PaintMarked() {
-    const PixelSize size = window_.Size();
-    const PixelRect area = Intersection(marked_, {0, 0, size.width, size.height});
-    marked_ = {};
+    const PixelRect area = painter_.TakeMarked(window_.Size());
     if (area.IsEmpty() || block_ == nullptr) return;
 
     const InfoBlock& block = *block_;
     const PixelRect panel = block.BlockPixels();
     DrawImage(look_.Compare(block), panel);
-    // Around the panel there is only the background, filled straight on the window; the panel
-    // comes whole from its image. No pixel is painted twice, so nothing flashes.
-    const PixelRect shown = Intersection(panel, area);
-    if (shown.IsEmpty()) {
-        Fill(block.BackColour(), {area});
-    } else {
-        Fill(block.BackColour(), StripsAround(area, shown));
-        Copy(static_cast<xcb_drawable_t>(image_.Get()), static_cast<xcb_drawable_t>(window_.Id()),
-             {shown.left - panel.left, shown.top - panel.top}, shown);
-    }
+    const BlockPaint paint = PaintOf(area, panel);
+    Fill(block.BackColour(), paint.background);
+    if (!paint.copy.IsEmpty())
+        Copy(static_cast<xcb_drawable_t>(image_.Get()), static_cast<xcb_drawable_t>(window_.Id()), paint.copyFrom,
+             paint.copy);
     // The frame rate stays on top of whatever was painted under it.
     const PixelRect frameRate = FrameRateBox();
     if (!Intersection(frameRate, area).IsEmpty())

@@ -2,10 +2,10 @@
 // The information block on an X window: fonts made by fontconfig and drawn anti-aliased by Xft at
 // the display's dots per inch. The block is drawn into an image of its own only when its look
 // changes (the text once a second, the network line five times a second at most); each paint
-// fills the background around the panel and copies the panel from that image, so that no fill
-// ever shows before its text and a moving block costs no text drawing at all. With -fps, the frame
-// rate's lines are drawn into a small image too and copied into the bottom-left corner after the
-// block.
+// fills the background around the panel and copies the panel from that image (the rule of
+// `BlockPainter`), so that no fill ever shows before its text and a moving block costs no text
+// drawing at all. With -fps, the frame rate's lines are drawn into a small image too and copied
+// into the bottom-left corner after the block.
 //
 // The fill and the copies go through XCB on the connection that Xlib made. XCB's flush only writes;
 // Xlib's XFlush also reads the connection every time (two recvmsg calls), which ten times a second
@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "display/block_look.h"
+#include "display/block_painter.h"
 #include "display/block_surface.h"
 #include "linux/x_handles.h"
 #include "linux/x_target_window.h"
@@ -58,9 +59,10 @@ public:
     PixelSize AreaSize() const override { return window_.Size(); }
     double TwipsPerPixelX() const override { return twipsPerPixelX_; }
     double TwipsPerPixelY() const override { return twipsPerPixelY_; }
-    void Invalidate(const PixelRect& rect) override;
-    // The panel's image is redrawn from what changed in the block, so a moved panel is only marked.
-    void InvalidateMoved(const PixelRect& rect) override { Invalidate(rect); }
+    // The panel's image is drawn again from what changed in the block (`BlockLook`), so a change
+    // is only marked, as a move is.
+    void Invalidate(const PixelRect& rect) override { painter_.Mark(rect); }
+    void InvalidateMoved(const PixelRect& rect) override { painter_.Mark(rect); }
     void PaintNow() override { PaintMarked(); }
 
 private:
@@ -110,7 +112,7 @@ private:
     ScopedXcbGc gc_;
     uint32_t gcForeground_ = 0;  // what the context was made with
     std::vector<ScopedXftColour> colours_;
-    PixelRect marked_;
+    BlockPainter painter_;
     bool painted_ = false;
     // -fps: its font (made when first needed), its lines drawn, and their size.
     ScopedXftFont frameRateFont_;

@@ -1,10 +1,8 @@
 #include "win32/display_window.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "animation/timer_interval.h"
-#include "common/geometry.h"
 #include "common/run_time_error.h"
 #include "host/main_form.h"
 #include "win32/colour.h"
@@ -19,8 +17,8 @@ namespace {
 
 constexpr char kWindowClass[] = "KelvorDisplayWindow";
 constexpr UINT_PTR kRefreshTimer = 1;
-// Ticks between two looks at the screens' layout: once a second.
-constexpr int32_t kTicksPerScreenLook = 1000 / kTimerIntervalMs;
+// Ticks between two looks at the monitors' layout: once a second.
+constexpr int32_t kTicksPerLayoutLook = 1000 / kTimerIntervalMs;
 
 void RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSA existing{};
@@ -36,15 +34,9 @@ void RegisterWindowClass(HINSTANCE instance) {
 
 HWND PaneWindow(int32_t pane) { return reinterpret_cast<HWND>(static_cast<intptr_t>(pane)); }
 
-}  // namespace
+RECT AsRect(const PixelRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
-HBRUSH DisplayWindow::ColourBrush::For(int32_t colour) {
-    if (!brush_ || colour != colour_) {
-        brush_ = ScopedBrush(CreateSolidBrush(ToColorRef(colour)));
-        colour_ = colour;
-    }
-    return brush_.Get();
-}
+}  // namespace
 
 DisplayWindow::DisplayWindow(HINSTANCE instance)
     : imageDc_(CreateCompatibleDC(nullptr)), measureDc_(CreateCompatibleDC(nullptr)),
@@ -72,7 +64,7 @@ void DisplayWindow::Attach(MainForm& form) {
 
 void DisplayWindow::StartTimer() {
     running_ = true;
-    ScreensChanged();
+    layoutCache_.Update(displayLayout_);
     SetTimer(window_, kRefreshTimer, kTimerIntervalMs, nullptr);
     // The first tick at once, not an interval after start-up: the block shows that much sooner.
     PostMessageA(window_, WM_TIMER, kRefreshTimer, 0);
@@ -80,9 +72,9 @@ void DisplayWindow::StartTimer() {
 
 void DisplayWindow::Tick() {
     if (form_ == nullptr) return;
-    if (--ticksToScreenLook_ <= 0) {
-        ticksToScreenLook_ = kTicksPerScreenLook;
-        if (ScreensChanged()) form_->DisplayChanged();
+    if (--ticksToLayoutLook_ <= 0) {
+        ticksToLayoutLook_ = kTicksPerLayoutLook;
+        if (layoutCache_.Update(displayLayout_)) form_->DisplayChanged();
     }
     form_->Tick();
     PaintMarked();
@@ -105,13 +97,15 @@ LRESULT DisplayWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         const PaintScope paint(window_);
         RECT area{};
         GetClipBox(paint.Get(), &area);
-        Paint(paint.Get(), area);
+        Paint(paint.Get(), {area.left, area.top, area.right, area.bottom});
         return 0;
     }
     case WM_TIMER:
         if (wParam == kRefreshTimer) Tick();
         return 0;
     case WM_DISPLAYCHANGE:
+        // The change is followed now; the next look at the layout must not report it again.
+        layoutCache_.Update(displayLayout_);
         if (form_ != nullptr) form_->DisplayChanged();
         PaintMarked();
         return 0;
@@ -142,17 +136,6 @@ LRESULT DisplayWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProcA(window_, message, wParam, lParam);
     }
-}
-
-bool DisplayWindow::ScreensChanged() {
-    // Systems without several monitors report 0 for the virtual screen and the monitor count.
-    const std::array<int, 7> now{GetSystemMetrics(SM_XVIRTUALSCREEN),  GetSystemMetrics(SM_YVIRTUALSCREEN),
-                                 GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
-                                 GetSystemMetrics(SM_CMONITORS),       GetSystemMetrics(SM_CXSCREEN),
-                                 GetSystemMetrics(SM_CYSCREEN)};
-    const bool changed = now != screens_;
-    screens_ = now;
-    return changed;
 }
 
 void DisplayWindow::SetTitle(const std::string& title) { SetWindowTextA(window_, title.c_str()); }
@@ -210,30 +193,14 @@ PixelSize DisplayWindow::AreaSize() const {
 }
 
 void DisplayWindow::Invalidate(const PixelRect& rect) {
-    // In the image's pixels: the panel may move before the next paint, its image moves with it.
-    const PixelRect panel = block_ != nullptr ? block_->BlockPixels() : PixelRect{};
-    RECT changed{rect.left - panel.left, rect.top - panel.top, rect.right - panel.left, rect.bottom - panel.top};
-    if (block_ == nullptr) changed = {0, 0, LONG_MAX / 2, LONG_MAX / 2};
-    UnionRect(&imageStale_, &imageStale_, &changed);
-    InvalidateMoved(rect);
+    if (block_ == nullptr) return painter_.Mark(rect);
+    painter_.MarkChanged(rect, block_->BlockPixels());
 }
 
-void DisplayWindow::InvalidateMoved(const PixelRect& rect) {
-    // One rectangle around all that a tick marks: a step of the panel overlaps its last place, and
-    // the rare jump elsewhere paints the background between the two places again, unchanged.
-    const RECT damaged{rect.left, rect.top, rect.right, rect.bottom};
-    UnionRect(&marked_, &marked_, &damaged);
-}
-
-void DisplayWindow::PaintNow() { PaintMarked(); }
+void DisplayWindow::InvalidateMoved(const PixelRect& rect) { painter_.Mark(rect); }
 
 void DisplayWindow::PaintMarked() {
-    RECT client{};
-    if (window_ != nullptr) GetClientRect(window_, &client);
-    RECT area{};
-    const bool marked = IntersectRect(&area, &marked_, &client) != FALSE;
-    marked_ = {};
-    if (marked && windowDc_) Paint(windowDc_->Get(), area);
+    if (windowDc_) Paint(windowDc_->Get(), painter_.TakeMarked(AreaSize()));
 }
 
 void DisplayWindow::PrepareImage(const InfoBlock& block, const PixelRect& panel) {
@@ -244,13 +211,10 @@ void DisplayWindow::PrepareImage(const InfoBlock& block, const PixelRect& panel)
         ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), imageSize_.cx, imageSize_.cy));
         SelectObject(imageDc_.Get(), bitmap.Get());
         imageBitmap_ = std::move(bitmap);
-        imageStale_ = {0, 0, imageSize_.cx, imageSize_.cy};
+        painter_.ImageLost();
     }
-    const RECT image{0, 0, panel.Width(), panel.Height()};
-    RECT stale{};
-    const bool redraw = IntersectRect(&stale, &imageStale_, &image) != FALSE;
-    imageStale_ = {};
-    if (!redraw) return;
+    const RECT stale = AsRect(painter_.TakeStale({panel.Width(), panel.Height()}));
+    if (IsRectEmpty(&stale)) return;
 
     // Only the stale part: text drawn again over itself would not give the same pixels.
     const HDC dc = imageDc_.Get();
@@ -268,30 +232,18 @@ void DisplayWindow::PrepareImage(const InfoBlock& block, const PixelRect& panel)
     RestoreDC(dc, saved);
 }
 
-void DisplayWindow::Paint(HDC target, const RECT& area) {
-    if (IsRectEmpty(&area) || block_ == nullptr) return;
-    const InfoBlock& block = *block_;
-    const PixelRect panel = block.BlockPixels();
-    const RECT panelRect{panel.left, panel.top, panel.right, panel.bottom};
-    RECT inside{};
-    const bool panelDamaged = IntersectRect(&inside, &area, &panelRect) != FALSE;
-
-    // Around the panel there is only the background, which cannot flash: it goes straight to the
-    // screen, in strips rather than through a clip region (restoring a window DC's state costs Wine
-    // a font selection on the display driver). The panel comes whole from its image.
-    const HBRUSH back = backBrush_.For(block.BackColour());
-    if (!panelDamaged) {
-        FillRect(target, &area, back);
-        return;
-    }
-    for (const PixelRect& strip : StripsAround({area.left, area.top, area.right, area.bottom},
-                                               {inside.left, inside.top, inside.right, inside.bottom})) {
-        const RECT rect{strip.left, strip.top, strip.right, strip.bottom};
-        if (!strip.IsEmpty()) FillRect(target, &rect, back);
-    }
-    PrepareImage(block, panel);
-    BitBlt(target, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top, imageDc_.Get(),
-           inside.left - panel.left, inside.top - panel.top, SRCCOPY);
+void DisplayWindow::Paint(HDC target, const PixelRect& area) {
+    if (area.IsEmpty() || block_ == nullptr) return;
+    const PixelRect panel = block_->BlockPixels();
+    const BlockPaint paint = PaintOf(area, panel);
+    // Strips, not a clip region: restoring a window DC's state costs Wine a font selection.
+    const HBRUSH back = backBrush_.For(block_->BackColour());
+    for (const PixelRect& strip : paint.background)
+        if (const RECT rect = AsRect(strip); !strip.IsEmpty()) FillRect(target, &rect, back);
+    if (paint.copy.IsEmpty()) return;
+    PrepareImage(*block_, panel);
+    BitBlt(target, paint.copy.left, paint.copy.top, paint.copy.Width(), paint.copy.Height(), imageDc_.Get(),
+           paint.copyFrom.x, paint.copyFrom.y, SRCCOPY);
 }
 
 }  // namespace kelvor::win32

@@ -12,9 +12,12 @@
 #include <optional>
 #include <string>
 
+#include "animation/layout_cache.h"
+#include "display/block_painter.h"
 #include "display/block_surface.h"
 #include "host/main_window.h"
 #include "win32/gdi_scopes.h"
+#include "win32/win_display_layout.h"
 
 namespace kelvor {
 class InfoBlock;
@@ -34,7 +37,7 @@ public:
     void Attach(MainForm& form);
     HWND Handle() const { return window_; }
     void StartTimer();
-    // One refresh tick, as the timer runs it: now and then a look at the screens' layout, the
+    // One refresh tick, as the timer runs it: once a second a look at the monitors' layout, the
     // form's tick, then the paint of what they marked.
     void Tick();
     // Closes the window without showing it; the unload handler still runs.
@@ -60,47 +63,32 @@ public:
     double TwipsPerPixelY() const override { return twipsPerPixelY_; }
     void Invalidate(const PixelRect& rect) override;
     void InvalidateMoved(const PixelRect& rect) override;
-    void PaintNow() override;
+    void PaintNow() override { PaintMarked(); }
 
 private:
-    // A solid brush kept while its colour stays the same.
-    class ColourBrush {
-    public:
-        HBRUSH For(int32_t colour);
-
-    private:
-        int32_t colour_ = 0;
-        ScopedBrush brush_;
-    };
-
     static size_t Index(InfoLabel label) { return label == InfoLabel::Info ? 0 : 1; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Paints the marked part of the window, if any, and forgets the mark.
+    // Paints what is marked within the window, if anything, and forgets the mark.
     void PaintMarked();
     // Paints `area` of the window: the background around the panel, the panel from its image.
-    void Paint(HDC target, const RECT& area);
+    void Paint(HDC target, const PixelRect& area);
     // Brings the panel's image to the panel's size and redraws its stale part.
     void PrepareImage(const InfoBlock& block, const PixelRect& panel);
-    // Whether the screens' sizes and places differ from when this was last asked. Not every
-    // system tells a window of a changed layout (Wine sends no WM_DISPLAYCHANGE when the X
-    // server's outputs change), so the timer looks now and then.
-    bool ScreensChanged();
 
     // Drawing resources kept between paints: ten paints a second should not create and destroy
     // them each time. The bitmap is declared before its DC so that the DC lets go of it first.
     // The panel's image is kept as drawn: a moving panel is copied to its new place, and text is
-    // drawn again only where what the block shows changed (`imageStale_`, in the image's pixels).
+    // drawn again only where what the block shows changed.
     ScopedBitmap imageBitmap_;
     MemoryDc imageDc_;
     SIZE imageSize_{};
-    RECT imageStale_{};
     ColourBrush backBrush_;
     ColourBrush blockBrush_;
     MemoryDc measureDc_;  // where labels measure their text
     // The window's own DC (its class has CS_OWNDC): kept from creation to destruction, so a paint
     // at the end of a tick asks the system for nothing.
     std::optional<WindowDc> windowDc_;
-    RECT marked_{};  // in the window's pixels, painted at the end of the tick
+    BlockPainter painter_;  // what the tick marked, painted at its end
     std::array<ScopedFont, 2> fonts_;
     std::array<int32_t, 2> lineHeights_{};
 
@@ -111,8 +99,11 @@ private:
     double twipsPerPixelY_ = 15.0;
     // Set while the message loop runs: closing the window then ends the program.
     bool running_ = false;
-    std::array<int, 7> screens_{};
-    int32_t ticksToScreenLook_ = 0;
+    // Not every system tells a window of a changed layout (Wine sends no WM_DISPLAYCHANGE when the
+    // X server's outputs change), so the timer reads it again once a second.
+    WinDisplayLayout displayLayout_;
+    LayoutCache layoutCache_;
+    int32_t ticksToLayoutLook_ = 0;
 };
 
 }  // namespace kelvor::win32

@@ -1,9 +1,12 @@
 #pragma once
 // Scope guards of drawing: an object selected into a DC, a window's DC and a paint; the GDI objects
-// themselves are scoped handles (scoped_handle.h).
+// themselves are scoped handles (scoped_handle.h), and a solid brush kept while its colour stays.
 
 #include <windows.h>
 
+#include <cstdint>
+
+#include "win32/colour.h"
 #include "win32/scoped_handle.h"
 
 namespace kelvor::win32 {
@@ -50,6 +53,23 @@ private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_ = nullptr;
+};
+
+// A solid brush of a colour as the settings hold it, made again only when the colour changes: ten
+// paints a second should not create and destroy it each time.
+class ColourBrush {
+public:
+    HBRUSH For(int32_t colour) {
+        if (!brush_ || colour != colour_) {
+            brush_ = ScopedBrush(CreateSolidBrush(ToColorRef(colour)));
+            colour_ = colour;
+        }
+        return brush_.Get();
+    }
+
+private:
+    int32_t colour_ = 0;
+    ScopedBrush brush_;
 };
 
 }  // namespace kelvor::win32

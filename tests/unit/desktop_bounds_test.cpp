@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "animation/desktop_bounds.h"
+#include "animation/layout_cache.h"
 #include "fakes/fake_display_layout.h"
 
 namespace kelvor {
@@ -110,6 +112,30 @@ TEST(GetDesktopBounds, FallsBackToThePrimaryScreen) {
     FakeDisplayLayout untouched;
     GetDesktopBounds(untouched, false, left, right, top, bottom);
     EXPECT_EQ((std::array<int32_t, 4>{left, right, top, bottom}), (std::array<int32_t, 4>{0, 1024, 0, 768}));
+}
+
+TEST(LayoutCache, SeesEveryMonitorChangeAlsoWithinTheSameBounds) {
+    // A 1280 x 1024 primary and a 1024 x 768 secondary right of it: bounds 2304 x 1024.
+    FakeDisplayLayout layout;
+    layout.desktop = {0, 0, 1280, 1024};
+    layout.devices = {Device{"A", kAttached, PixelPoint{0, 0}, {}}, Device{"B", kAttached, PixelPoint{1280, 0}, {}}};
+    layout.monitors = {{0, 0, 1280, 1024}, {1280, 0, 2304, 768}};
+    LayoutCache cache;
+    EXPECT_TRUE(cache.Update(layout));
+    EXPECT_FALSE(cache.Update(layout));
+
+    // Each keeps the bounds, the monitor count and the primary's size.
+    const std::vector<std::pair<PixelPoint, PixelRect>> changes{
+        {{1280, 256}, {1280, 256, 2304, 1024}},  // the secondary moved down
+        {{1504, 0}, {1504, 0, 2304, 600}},       // and made smaller, still reaching the right edge
+        {{1280, 0}, {1280, 0, 2304, 768}},       // back as it was
+    };
+    for (const auto& [position, secondary] : changes) {
+        layout.devices[1].current = position;
+        layout.monitors[1] = secondary;
+        EXPECT_TRUE(cache.Update(layout)) << secondary.left << "," << secondary.top;
+        EXPECT_FALSE(cache.Update(layout)) << "the same change seen twice";
+    }
 }
 
 }  // namespace
