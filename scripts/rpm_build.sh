@@ -26,11 +26,11 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/n
 summary=$(sed -n 's/^Description: //p' packaging/debian/control.in)
 summary=${summary^}  # RPM summaries start with a capital, Debian's with a small letter
 description=$(sed -n '/^Description: /,$p' packaging/debian/control.in | sed -n '1!{s/^ //; s/^\.$//; p}')
-python3 - "$staging/kelvor.spec" "$version" "$tree" \
+python3 - "$staging/kelvor.rpmspec" "$version" "$tree" \
     "$(LC_ALL=C date -u -d "@$SOURCE_DATE_EPOCH" '+%a %b %d %Y')" "$summary" "$description" <<'PY'
 import sys
 out, version, tree, date, summary, description = sys.argv[1:]
-text = open("packaging/rpm/kelvor.spec.in").read()
+text = open("packaging/rpm/kelvor.rpmspec.in").read()
 for name, value in (("VERSION", version), ("TREE", tree), ("DATE", date),
                     ("SUMMARY", summary), ("DESCRIPTION", description)):
     text = text.replace(f"@{name}@", value)
@@ -44,5 +44,5 @@ rpmbuild -bb --quiet \
     --define "debug_package %{nil}" --define "_build_id_links none" \
     --define "use_source_date_epoch_as_buildtime 1" --define "clamp_mtime_to_source_date_epoch 1" \
     --define "_buildhost reproducible" --define "__brp_compress bash %{_rpmconfigdir}/brp-compress %{?_prefix}" \
-    "$staging/kelvor.spec" >"$staging/rpmbuild.log" 2>&1 || { cat "$staging/rpmbuild.log" >&2; exit 1; }
+    "$staging/kelvor.rpmspec" >"$staging/rpmbuild.log" 2>&1 || { cat "$staging/rpmbuild.log" >&2; exit 1; }
 echo "$out/kelvor-$version-1.$(rpm --eval '%{_arch}').rpm"
