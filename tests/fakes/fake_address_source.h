@@ -1,8 +1,8 @@
 #pragma once
-// Addresses and change news as the test sets them, with the calls counted.
+// Addresses and change news as the test sets them, with the reads counted.
 
-#include <deque>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "probes/address_source.h"
@@ -12,11 +12,9 @@ namespace kelvor {
 // What a fake source holds; shared with the test, since the address line owns the source.
 struct FakeAddresses {
     std::optional<std::vector<HostAddress>> addresses = std::vector<HostAddress>{};
-    // The answers of the next news calls; when they run out, `lastingNews`.
-    std::deque<AddressSource::News> news;
-    AddressSource::News lastingNews = AddressSource::News::Unchanged;
+    // The answer of the next news call; a change is told once, as the system's notification is.
+    AddressSource::News news = AddressSource::News::Unchanged;
     int reads = 0;
-    int newsCalls = 0;
 };
 
 class FakeAddressSource final : public AddressSource {
@@ -27,11 +25,7 @@ public:
         return state_.addresses;
     }
     News ChangedSinceLastCall() override {
-        ++state_.newsCalls;
-        if (state_.news.empty()) return state_.lastingNews;
-        const News next = state_.news.front();
-        state_.news.pop_front();
-        return next;
+        return state_.news == News::Changed ? std::exchange(state_.news, News::Unchanged) : state_.news;
     }
 
 private:

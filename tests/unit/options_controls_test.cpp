@@ -8,7 +8,6 @@
 #include "fakes/options_rig.h"
 #include "options/font_sample.h"
 #include "options/options_layout.h"
-#include "settings/saver_settings.h"
 
 namespace kelvor {
 namespace {
@@ -164,34 +163,27 @@ TEST(OptionsAbout, LinksGoThroughTheShellAndOnlyAZeroAnswerIsReported) {
 // keys differ from each other and from the tabs'.
 TEST(OptionsLayout, TheDisplayPageHoldsEveryLineBoxApartAndItsAccessKeysAreUnique) {
     std::vector<const ControlDefinition*> onPage;
-    for (const ControlDefinition& control : OptionsControlDefinitions())
-        if (control.container == kOnPage0) onPage.push_back(&control);
-    const auto inside = [](const ControlDefinition& inner, const ControlDefinition& outer) {
-        return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
-               inner.y + inner.height <= outer.y + outer.height;
-    };
-    const auto apart = [](const ControlDefinition& a, const ControlDefinition& b) {
-        return a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y;
-    };
-    for (size_t i = 0; i < onPage.size(); ++i) {
-        for (size_t j = i + 1; j < onPage.size(); ++j) {
-            if ((onPage[i]->kind == ControlKind::Frame) != (onPage[j]->kind == ControlKind::Frame)) continue;
-            EXPECT_TRUE(apart(*onPage[i], *onPage[j])) << onPage[i]->id << " and " << onPage[j]->id;
-        }
-    }
-    const ControlDefinition& displayFrame = *FindOptionsControl(kIdDisplayFrame);
-    for (int i = 0; i < kDisplayCheckCount; ++i) EXPECT_TRUE(inside(*FindOptionsControl(DisplayCheck(i)), displayFrame));
-    for (int i = 0; i < kExtraCheckCount; ++i) {
-        EXPECT_TRUE(inside(*FindOptionsControl(ExtraCheck(i)), displayFrame));
-        EXPECT_STREQ(FindOptionsControl(ExtraCheck(i))->caption, kExtraItems[i].caption);
-    }
-    EXPECT_TRUE(inside(*FindOptionsControl(kIdDescr), displayFrame));
-    for (const int id : {kIdFontSample, kIdSetFont, kIdSetBgColour})
-        EXPECT_TRUE(inside(*FindOptionsControl(id), *FindOptionsControl(kIdFontFrame))) << id;
-
     std::string keys;
     for (const char* caption : kOptionsPageCaptions) keys += caption;
-    for (const ControlDefinition* control : onPage) keys += control->caption;
+    for (const ControlDefinition& control : OptionsControlDefinitions())
+        if (control.container == kOnPage0) onPage.push_back(&control), keys += control.caption;
+    for (const ControlDefinition* a : onPage) {
+        for (const ControlDefinition* b : onPage) {
+            if (a >= b || (a->kind == ControlKind::Frame) != (b->kind == ControlKind::Frame)) continue;
+            EXPECT_TRUE(a->x + a->width <= b->x || b->x + b->width <= a->x || a->y + a->height <= b->y ||
+                        b->y + b->height <= a->y)
+                << a->id << " and " << b->id;
+        }
+    }
+    const auto inside = [](int id, int frameId) {
+        const ControlDefinition &in = *FindOptionsControl(id), &frame = *FindOptionsControl(frameId);
+        return in.x >= frame.x && in.y >= frame.y && in.x + in.width <= frame.x + frame.width &&
+               in.y + in.height <= frame.y + frame.height;
+    };
+    for (int i = 0; i < kDisplayCheckCount; ++i) EXPECT_TRUE(inside(DisplayCheck(i), kIdDisplayFrame)) << i;
+    for (const int id : {ExtraCheck(0), ExtraCheck(1), int{kIdDescr}}) EXPECT_TRUE(inside(id, kIdDisplayFrame)) << id;
+    for (const int id : {kIdFontSample, kIdSetFont, kIdSetBgColour}) EXPECT_TRUE(inside(id, kIdFontFrame)) << id;
+
     std::set<char> seen;
     for (size_t at = keys.find('&'); at != std::string::npos; at = keys.find('&', at + 1))
         EXPECT_TRUE(seen.insert(static_cast<char>(std::tolower(static_cast<unsigned char>(keys[at + 1])))).second)
