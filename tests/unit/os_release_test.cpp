@@ -40,8 +40,8 @@ TEST(OsReleaseValue, ValuesAsTheShellReadsThemAndLinesThatAssignNothing) {
         {"PRETTY_NAME", nullptr},
         {"\n\n", nullptr},
         {"PRETTY_NAME=\"Open", nullptr},
-        {"PRETTY_NAME=good\nNAME='open\n", "good"},
-        {"# it's a comment\nPRETTY_NAME=good\n", "good"},
+        {"PRETTY_NAME=good\nPRETTY_NAME='open\n", "good"},
+        {"# a quote='\nPRETTY_NAME=good\n# ' opens nothing", "good"},
         // A value quoted over several lines hides what it holds.
         {"NAME=\"a\nPRETTY_NAME=inside\"\nID=x", nullptr},
     };

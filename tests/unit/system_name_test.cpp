@@ -28,7 +28,6 @@ TEST(SystemName, NamedByTheVersionQueryAndTheRegistryOfTheSameBuild) {
         // The version query wins over a registry of another build (Wine set to Windows 7 in a prefix
         // whose registry describes Windows 10).
         {{{kNt, 6, 1, 7601, "Service Pack 1"}, "Windows 10 Pro", "2009", 19045}, "Windows 7 Service Pack 1 (build 7601)"},
-        {{{kNt, 4, 0, 1381, "Service Pack 6"}, "", "", 0}, "Windows NT 4.0 Service Pack 6 (build 1381)"},
         {{{kNt, 7, 2, 30000, ""}, "", "", 0}, "Windows NT 7.2 (build 30000)"},
         // The 9x family by version and update letter.
         {{{k9x, 4, 10, 2222, " A "}, "", "", 0}, "Windows 98 Second Edition (4.10.2222)"},
