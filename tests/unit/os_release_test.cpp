@@ -53,14 +53,7 @@ TEST(OsReleaseValue, ValuesAsTheShellReadsThemAndLinesThatAssignNothing) {
     }
 }
 
-TEST(KernelVersion, TheLeadingNumbersOfTheRelease) {
-    EXPECT_EQ(KernelVersion("6.1.0-18-amd64"), "6.1.0");
-    EXPECT_EQ(KernelVersion("5.15.0"), "5.15.0");
-    EXPECT_EQ(KernelVersion("4.19.0.-x"), "4.19.0");
-    EXPECT_EQ(KernelVersion("custom-kernel"), "custom-kernel");
-}
-
-TEST(LinuxSystemText, ThePrettyNameThenTheNameOfEtcElseUsrLibAndTheKernel) {
+TEST(LinuxSystemText, ThePrettyNameThenTheNameOfEtcElseUsrLibAndTheKernelsVersion) {
     FakeKernelText etc;
     FakeKernelText usrLib;
     etc.text = "NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nID=debian\n";
@@ -72,11 +65,14 @@ TEST(LinuxSystemText, ThePrettyNameThenTheNameOfEtcElseUsrLibAndTheKernel) {
     // Without a pretty name, or with an empty one, the name.
     for (const char* text : {"NAME=Gentoo\nID=gentoo", "PRETTY_NAME=\"\"\nNAME=Gentoo"}) {
         usrLib.text = text;
-        EXPECT_EQ(LinuxSystemText(etc, usrLib, "6.6.13-gentoo"), "Gentoo, Linux 6.6.13") << text;
+        EXPECT_EQ(LinuxSystemText(etc, usrLib, "6.6.13"), "Gentoo, Linux 6.6.13") << text;
     }
+    // Neither file names the system. The kernel's leading numbers, without a trailing dot; a release
+    // without numbers whole.
     usrLib.text = "ID=minimal";
-    EXPECT_EQ(LinuxSystemText(etc, usrLib, "6.6.13"), "Linux 6.6.13");
+    EXPECT_EQ(LinuxSystemText(etc, usrLib, "4.19.0.-x"), "Linux 4.19.0");
     usrLib.readable = false;
+    EXPECT_EQ(LinuxSystemText(etc, usrLib, "custom-kernel"), "Linux custom-kernel");
     EXPECT_EQ(LinuxSystemText(etc, usrLib, ""), "Linux");
 }
 
