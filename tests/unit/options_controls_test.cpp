@@ -165,8 +165,11 @@ TEST(OptionsLayout, TheDisplayPageHoldsEveryLineBoxApartAndItsAccessKeysAreUniqu
     std::vector<const ControlDefinition*> onPage;
     std::string keys;
     for (const char* caption : kOptionsPageCaptions) keys += caption;
-    for (const ControlDefinition& control : OptionsControlDefinitions())
-        if (control.container == kOnPage0) onPage.push_back(&control), keys += control.caption;
+    for (const ControlDefinition& control : OptionsControlDefinitions()) {
+        if (control.container != kOnPage0) continue;
+        onPage.push_back(&control);
+        keys += control.caption;
+    }
     for (const ControlDefinition* a : onPage) {
         for (const ControlDefinition* b : onPage) {
             if (a >= b || (a->kind == ControlKind::Frame) != (b->kind == ControlKind::Frame)) continue;
@@ -181,7 +184,8 @@ TEST(OptionsLayout, TheDisplayPageHoldsEveryLineBoxApartAndItsAccessKeysAreUniqu
                in.y + in.height <= frame.y + frame.height;
     };
     for (int i = 0; i < kDisplayCheckCount; ++i) EXPECT_TRUE(inside(DisplayCheck(i), kIdDisplayFrame)) << i;
-    for (const int id : {ExtraCheck(0), ExtraCheck(1), int{kIdDescr}}) EXPECT_TRUE(inside(id, kIdDisplayFrame)) << id;
+    for (int i = 0; i < kExtraCheckCount; ++i) EXPECT_TRUE(inside(ExtraCheck(i), kIdDisplayFrame)) << i;
+    EXPECT_TRUE(inside(kIdDescr, kIdDisplayFrame));
     for (const int id : {kIdFontSample, kIdSetFont, kIdSetBgColour}) EXPECT_TRUE(inside(id, kIdFontFrame)) << id;
 
     std::set<char> seen;
