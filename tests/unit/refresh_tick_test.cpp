@@ -81,7 +81,6 @@ TEST_F(RefreshTickTest, TheAddressAndSystemLinesFollowTheCpuLineAndAreAskedForOn
     Start(127 | kShowNetwork);
     for (int tick = 0; tick < 20; ++tick) form.Tick();
     EXPECT_EQ(sources.addressSourcesCreated + sources.systemTextCalls, 0);
-    EXPECT_FALSE(state.AddressMonitor);
 
     sources.addresses.addresses = std::vector<HostAddress>{{"10.0.0.7", false, true, false, false}};
     state.Settings.ExtraItems = kShowAddress | kShowSystem;
