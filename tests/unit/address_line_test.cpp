@@ -48,8 +48,8 @@ TEST(AddressFromBytes, TextAndKindOfBothFamilies) {
         {{0x20, 0x01, 0x0d, 0xb8, 0, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1}, "2001:db8:0:1:1:1:1:1", false, false},
         {std::vector<uint8_t>(16), "::", false, false},
         {{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, "::1", true, false},
-        {{0xfe, 0x80, 0, 0, 0, 0, 0, 0, 0x02, 0x11, 0x22, 0xff, 0xfe, 0x33, 0x44, 0x55}, "fe80::211:22ff:fe33:4455", false,
-         true},
+        {{0xfe, 0x80, 0, 0, 0, 0, 0, 0, 0x02, 0x11, 0x22, 0xff, 0xfe, 0x33, 0x44, 0x55}, "fe80::211:22ff:fe33:4455",
+         false, true},
         {{0xfe, 0xbf, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, "febf::1", false, true},
         {{0xfe, 0xc0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, "fec0::1", false, false},
     };

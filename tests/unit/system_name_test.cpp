@@ -18,7 +18,8 @@ TEST(SystemName, NamedByTheVersionQueryAndTheRegistryOfTheSameBuild) {
         {{{kNt, 10, 0, 19045, ""}, "Windows 10 Pro", "22H2", 19045}, "Windows 10 Pro 22H2 (build 19045)"},
         {{{kNt, 6, 1, 7601, "Service Pack 1"}, "Windows 7 Professional", "", 7601},
          "Windows 7 Professional Service Pack 1 (build 7601)"},
-        {{{kNt, 5, 1, 2600, "Service Pack 3"}, "Microsoft Windows XP", "", 2600}, "Windows XP Service Pack 3 (build 2600)"},
+        {{{kNt, 5, 1, 2600, "Service Pack 3"}, "Microsoft Windows XP", "", 2600},
+         "Windows XP Service Pack 3 (build 2600)"},
         // Build 22000 and later is Windows 11, whatever the product name says.
         {{{kNt, 10, 0, 22000, ""}, "Windows 10 Home", "21H2", 22000}, "Windows 11 Home 21H2 (build 22000)"},
         {{{kNt, 10, 0, 21999, ""}, "Windows 10 Home", "", 21999}, "Windows 10 Home (build 21999)"},
@@ -27,7 +28,8 @@ TEST(SystemName, NamedByTheVersionQueryAndTheRegistryOfTheSameBuild) {
         {{{kNt, 10, 0, 22631, ""}, "", "", 0}, "Windows 11 (build 22631)"},
         // The version query wins over a registry of another build (Wine set to Windows 7 in a prefix
         // whose registry describes Windows 10).
-        {{{kNt, 6, 1, 7601, "Service Pack 1"}, "Windows 10 Pro", "2009", 19045}, "Windows 7 Service Pack 1 (build 7601)"},
+        {{{kNt, 6, 1, 7601, "Service Pack 1"}, "Windows 10 Pro", "2009", 19045},
+         "Windows 7 Service Pack 1 (build 7601)"},
         {{{kNt, 7, 2, 30000, ""}, "", "", 0}, "Windows NT 7.2 (build 30000)"},
         // The 9x family by version and update letter.
         {{{k9x, 4, 10, 2222, " A "}, "", "", 0}, "Windows 98 Second Edition (4.10.2222)"},
