@@ -120,7 +120,8 @@ void InfoDisplay::FollowWindow() {
     // that a line that is often wide does not make the size go back and forth.
     if (++rebuildsSinceRegrowth_ < kRebuildsPerRegrowth) return;
     rebuildsSinceRegrowth_ = 0;
-    const WidestText ofTheWhile = std::exchange(widest_, {{block.Width(), block.Height()}, block_.Text(InfoLabel::Info)});
+    const WidestText ofTheWhile =
+        std::exchange(widest_, {{block.Width(), block.Height()}, block_.Text(InfoLabel::Info)});
     if (!LargerFontSize(block_.Font(InfoLabel::Info).size, ofTheWhile.size, block_.AreaPixels(), startingSize_)) return;
     block_.SetText(InfoLabel::Info, ofTheWhile.text);
     SetFontSizes(startingSize_);

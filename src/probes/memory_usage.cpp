@@ -39,7 +39,8 @@ std::string MemoryKilobytesText(int64_t kilobytes, LocaleInfo& locale) {
 
 std::string MemoryUsageText(MemoryStatusSource& source, bool hasMemoryStatusEx, LocaleInfo& locale) {
     try {
-        return MemoryKilobytesText(RoundToInt32(static_cast<double>(UsedBytes(source, hasMemoryStatusEx)) / 1024.0), locale);
+        const auto used = static_cast<double>(UsedBytes(source, hasMemoryStatusEx));
+        return MemoryKilobytesText(RoundToInt32(used / 1024.0), locale);
     } catch (const RunTimeError&) {
         return kMemoryQueryFailed;
     }
