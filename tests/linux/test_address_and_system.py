@@ -12,6 +12,7 @@ import unittest
 from pathlib import Path
 
 import xvfb_session
+from expected_addresses import address_line, host_ip
 from module_case import STILL_TEXT, ModuleCase
 from xvfb_session import BLACK, MODULE, stop
 
@@ -23,33 +24,6 @@ def comparable(text):
     """Text as OCR and the module both give it: blanks dropped, and the letters OCR takes for 0 and 1
     made digits."""
     return re.sub(r"\s+", "", text).translate(str.maketrans("OoIl|", "00111"))
-
-
-def address_line(ip):
-    """The address line the module should show, from what `ip` lists (`ip` runs it with its
-    arguments): IPv4 addresses of interfaces that are up, loopback left out, then global IPv6
-    addresses, each family in the order listed."""
-    flags = {}
-    for line in ip("-o", "link").splitlines():
-        name, link_flags = re.match(r"\d+: ([^:@]+)(?:@[^:]+)?: <([^>]*)>", line).groups()
-        flags[name] = link_flags.split(",")
-    ipv4, ipv6 = [], []
-    for line in ip("-o", "addr").splitlines():
-        name, family, address, scope = re.match(r"\d+: (\S+)\s+(inet6?) ([^/ ]+)\S* .*?scope (\w+)", line).groups()
-        if "UP" not in flags[name] or "LOOPBACK" in flags[name]:
-            continue
-        if family == "inet" and not address.startswith("127."):
-            ipv4.append(address)
-        elif family == "inet6" and scope == "global":
-            ipv6.append(address)
-    shown = ipv4 + ipv6
-    if not shown:
-        return "IP address: none"
-    return ("IP address: " if len(shown) == 1 else "IP addresses: ") + ", ".join(shown)
-
-
-def host_ip(*arguments):
-    return subprocess.run(["ip", *arguments], capture_output=True, text=True, check=True, timeout=20).stdout
 
 
 def system_line():
