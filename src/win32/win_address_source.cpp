@@ -167,9 +167,9 @@ void AddressChangeNotification::Arm() {
     const DWORD status = notify_(&device, &overlapped_);
     device_ = device;
     // Wine's stand-in answers "pending" without a handle and never completes: that is no
-    // notification either. A system that refuses once is not asked again.
+    // notification either. Nothing arms again without a pending request, so a system that refuses
+    // once is not asked again.
     pending_ = status == ERROR_IO_PENDING && device != nullptr && device != INVALID_HANDLE_VALUE;
-    if (!pending_) notify_ = nullptr;
 }
 
 void AddressChangeNotification::Cancel() {
