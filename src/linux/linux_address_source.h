@@ -1,27 +1,25 @@
 #pragma once
-// The computer's addresses on Linux: every address of every interface as getifaddrs lists them, and
-// a route netlink socket on which the kernel announces each address added or removed and each
-// interface going up or down.
+// The computer's addresses on Linux: every address of every interface as getifaddrs lists them,
+// read again when the kernel has announced a change.
 
 #include <optional>
 #include <vector>
 
-#include "linux/scoped_fd.h"
+#include "linux/address_announcements.h"
 #include "probes/address_source.h"
 
 namespace kelvor::x11 {
 
 class LinuxAddressSource final : public AddressSource {
 public:
-    // Subscribes to the announcements before anything is read, so that no change slips in between;
-    // without a socket the source cannot tell.
-    LinuxAddressSource();
+    // The announcements outlive the source.
+    explicit LinuxAddressSource(AddressAnnouncements& announcements) : announcements_(announcements) {}
 
     std::optional<std::vector<HostAddress>> Read() override;
-    News ChangedSinceLastCall() override;
+    News ChangedSinceLastCall() override { return announcements_.TakeNews(); }
 
 private:
-    ScopedFd announcements_;
+    AddressAnnouncements& announcements_;
 };
 
 }  // namespace kelvor::x11

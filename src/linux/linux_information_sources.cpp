@@ -53,7 +53,8 @@ std::string LinuxInformationSources::SystemText() {
 }
 
 std::unique_ptr<AddressSource> LinuxInformationSources::CreateAddressSource() {
-    return std::make_unique<LinuxAddressSource>();
+    if (!announcements_) announcements_.emplace();
+    return std::make_unique<LinuxAddressSource>(*announcements_);
 }
 
 }  // namespace kelvor::x11

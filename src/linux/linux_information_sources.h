@@ -4,9 +4,11 @@
 // stay open for the life of the sources, which must outlive what they make.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "host/information_sources.h"
+#include "linux/address_announcements.h"
 #include "linux/linux_clock.h"
 #include "linux/linux_kernel_text.h"
 #include "linux/linux_locale.h"
@@ -26,6 +28,9 @@ public:
     std::unique_ptr<AddressSource> CreateAddressSource() override;
 
     std::unique_ptr<ProcessorLoadSampler> CreateCpuSampler();
+    // The kernel's address announcements, once an address source was made: the module's poll
+    // watches them.
+    AddressAnnouncements* Announcements() { return announcements_ ? &*announcements_ : nullptr; }
     // The host name, blanks around it removed.
     std::string ComputerName();
 
@@ -36,6 +41,7 @@ private:
     LinuxKernelText stat_{"/proc/stat"};
     LinuxKernelText meminfo_{"/proc/meminfo"};
     LinuxKernelText netDev_{"/proc/net/dev"};
+    std::optional<AddressAnnouncements> announcements_;
 };
 
 }  // namespace kelvor::x11

@@ -97,7 +97,7 @@ int Run(const kelvor::ModuleOptions& options, const kelvor::TargetChoice& choice
     info.KeepFittedToWindow();
     const x11::XMonitors monitors(display.get(), window.Id(), choice.target == ModuleTarget::Root);
     info.Block().SetMonitors(monitors.Read());
-    x11::RunModule(display.get(), window, surface, info, options, monitors, stopRequested);
+    x11::RunModule(display.get(), window, surface, info, sources, options, monitors, stopRequested);
     return EXIT_SUCCESS;
 }
 

@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <time.h>
 
+#include <array>
 #include <chrono>
 
 #include "module/frame_rate.h"
@@ -48,7 +49,7 @@ bool HandleEvents(Display* display, TargetWindow& window, XftBlockSurface& surfa
 }  // namespace
 
 void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
-               const ModuleOptions& options, const XMonitors& monitors,
+               LinuxInformationSources& sources, const ModuleOptions& options, const XMonitors& monitors,
                const volatile std::sig_atomic_t& stopRequested) {
     const auto tickInterval = std::chrono::microseconds(options.tickMicroseconds);
     FrameRate frameRate;
@@ -77,10 +78,15 @@ void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface,
             continue;
         }
         const auto wait = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
-        pollfd connection{ConnectionNumber(display), POLLIN, 0};
+        // The address announcements, once the address line is shown; poll passes over a -1.
+        AddressAnnouncements* const announcements = sources.Announcements();
+        std::array<pollfd, 2> watched{pollfd{ConnectionNumber(display), POLLIN, 0},
+                                      pollfd{announcements != nullptr ? announcements->Descriptor() : -1, POLLIN, 0}};
         // A signal cuts the wait short (EINTR); the flag is looked at again straight away.
-        readable = poll(&connection, 1, static_cast<int>(std::max<int64_t>(wait.count(), 0))) > 0 &&
-                   (connection.revents & (POLLIN | POLLHUP | POLLERR)) != 0;
+        const bool ready =
+            poll(watched.data(), watched.size(), static_cast<int>(std::max<int64_t>(wait.count(), 0))) > 0;
+        readable = ready && (watched[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0;
+        if (ready && watched[1].revents != 0) announcements->Drain();
     }
 }
 

@@ -1,13 +1,14 @@
 #pragma once
-// The module's run: a tick of the display every refresh interval (-delay), the window's events in
-// between, and whatever the tick or the events marked painted at once; with -fps, the frame rate
-// counted and shown.
+// The module's run: a tick of the display every refresh interval (-delay), the window's events and
+// the kernel's address announcements in between, and whatever the tick or the events marked
+// painted at once; with -fps, the frame rate counted and shown.
 
 #include "linux/x11.h"
 
 #include <csignal>
 
 #include "host/info_display.h"
+#include "linux/linux_information_sources.h"
 #include "module/module_options.h"
 #include "linux/x_monitors.h"
 #include "linux/x_target_window.h"
@@ -18,6 +19,7 @@ namespace kelvor::x11 {
 // Runs until `stopRequested` is set (by a signal) or the window goes away or is closed; the block
 // follows the changes of `monitors`.
 void RunModule(Display* display, TargetWindow& window, XftBlockSurface& surface, InfoDisplay& info,
-               const ModuleOptions& options, const XMonitors& monitors, const volatile std::sig_atomic_t& stopRequested);
+               LinuxInformationSources& sources, const ModuleOptions& options, const XMonitors& monitors,
+               const volatile std::sig_atomic_t& stopRequested);
 
 }  // namespace kelvor::x11
