@@ -12,9 +12,10 @@ the last ten seconds, so that growth shows.
 With --copies N, N of each run at once (each on its own display) and the ratios are those of the
 sums, which evens out how much one process happens to be charged in a round.
 With --peers, the programs a user would otherwise run for the same purpose run beside them, each on
-a display of its own: conky showing the same information once and ten times a second, and
-xscreensaver's text modules noseguy, apple2, phosphor and fontglide (packages conky-std and
-xscreensaver-data-extra; install them for the measurement only).
+a display of its own: conky showing the same information once and ten times a second, and once a
+second with two more lines (the addresses and the system, as the module's address and system
+lines), and xscreensaver's text modules noseguy, apple2, phosphor and fontglide (packages conky-std
+and xscreensaver-data-extra; install them for the measurement only).
 Usage: scripts/measure_linux_cost.py [--copies N] [--peers] [seconds [rounds [module options...]]]
 (default 1 copy, no peers, 60 s, 3 rounds, the default settings)
 """
@@ -45,8 +46,13 @@ ${nodename}:  ${time %%I:%%M:%%S %%P}
 up for ${uptime}
 Memory usage: ${mem}
 CPU usage: ${cpu cpu1}%% ${cpu cpu2}%%
-Network activity: rx: ${downspeed %(interface)s}  tx: ${upspeed %(interface)s}
+%(more)sNetwork activity: rx: ${downspeed %(interface)s}  tx: ${upspeed %(interface)s}
 ]];
+"""
+# What the module's address and system lines show, as far as conky has it: the interface's IPv4
+# addresses, the kernel's name and release.
+CONKY_MORE_LINES = """IP addresses: ${addrs %(interface)s}
+System: ${sysname} ${kernel}
 """
 
 
@@ -65,10 +71,13 @@ def peers(work):
     if missing:
         raise SystemExit(f"not installed: {', '.join(missing)} (apt-get install conky-std xscreensaver-data-extra)")
     programs = {}
-    for interval, name in ((1.0, "conky 1/s"), (0.1, "conky 10/s")):
-        config = work / f"conky-{interval}.conf"
+    interface = network_interface()
+    for interval, more, name in ((1.0, False, "conky 1/s"), (1.0, True, "conky 1/s, 7 lines"),
+                                 (0.1, False, "conky 10/s")):
+        config = work / f"conky-{interval}{'-more' if more else ''}.conf"
         config.parent.mkdir(parents=True, exist_ok=True)
-        config.write_text(CONKY_CONFIG % {"interval": interval, "interface": network_interface()})
+        config.write_text(CONKY_CONFIG % {"interval": interval, "interface": interface,
+                                          "more": CONKY_MORE_LINES % {"interface": interface} if more else ""})
         programs[name] = (conky, ["-c", str(config)])
     for hack in PEER_HACKS:
         programs[hack] = (HACKS / hack, ["-root"])

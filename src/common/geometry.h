@@ -1,6 +1,7 @@
 #pragma once
 // Pixel geometry shared by the display, the monitors and the dialogs' placement.
 
+#include <array>
 #include <cstdint>
 
 namespace kelvor {
@@ -41,6 +42,15 @@ inline PixelRect BoundingUnion(const PixelRect& a, const PixelRect& b) {
     if (b.IsEmpty()) return a;
     return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top, a.right > b.right ? a.right : b.right,
             a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
+// What `area` holds around `inside`, a rectangle within it, as four strips: above and below it the
+// whole width of `area`, then left and right of it. Strips with nothing in them are empty.
+inline std::array<PixelRect, 4> StripsAround(const PixelRect& area, const PixelRect& inside) {
+    return {PixelRect{area.left, area.top, area.right, inside.top},
+            PixelRect{area.left, inside.bottom, area.right, area.bottom},
+            PixelRect{area.left, inside.top, inside.left, inside.bottom},
+            PixelRect{inside.right, inside.top, area.right, inside.bottom}};
 }
 
 }  // namespace kelvor

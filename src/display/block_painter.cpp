@@ -1,28 +1,11 @@
 #include "display/block_painter.h"
 
-#include <algorithm>
-
 namespace kelvor {
 
-void PaintOf(const PixelRect& area, const PixelRect& block, std::span<const PixelRect> rows, BlockPaint& paint) {
-    paint.background.clear();
-    paint.copies.clear();
-    const auto fill = [&](const PixelRect& rect) {
-        if (!rect.IsEmpty()) paint.background.push_back(rect);
-    };
-    // Down the area: the whole width between the rows, beside each row, and below the last.
-    int32_t y = area.top;
-    for (const PixelRect& row : rows) {
-        PixelRect shown = Intersection(area, row);
-        shown.top = std::max(shown.top, y);
-        if (shown.IsEmpty()) continue;
-        fill({area.left, y, area.right, shown.top});
-        fill({area.left, shown.top, shown.left, shown.bottom});
-        paint.copies.push_back({shown, {shown.left - block.left, shown.top - block.top}});
-        fill({shown.right, shown.top, area.right, shown.bottom});
-        y = shown.bottom;
-    }
-    fill({area.left, y, area.right, area.bottom});
+BlockPaint PaintOf(const PixelRect& area, const PixelRect& block) {
+    const PixelRect shown = Intersection(area, block);
+    if (shown.IsEmpty()) return {{area}, {}, {}};
+    return {StripsAround(area, shown), shown, {shown.left - block.left, shown.top - block.top}};
 }
 
 void BlockPainter::MarkChanged(const PixelRect& rect, const PixelRect& block) {

@@ -2,37 +2,30 @@
 // How a platform paints the information block from an image of it kept between paints. What is
 // marked for the next paint is gathered into one rectangle: a step of the block overlaps its last
 // place, and the rare jump elsewhere only paints the background between the two places again,
-// unchanged. A paint fills the background straight on the window, in strips rather than through a
-// clip region (no pixel twice, so nothing flashes, and no clipping state to set and restore), and
-// copies from the image only the block's rows: the whole block, or, where the block has the
-// background's colour, just its lines, so that the blank ends of the shorter lines are filled
-// rather than copied. A platform that draws the image in parts also learns here which part went
-// stale: it is kept in the image's pixels, so that it moves with the block.
+// unchanged. A paint fills the background around the block straight on the window, in strips
+// rather than through a clip region (no pixel twice, so nothing flashes, and no clipping state to
+// set and restore), and copies the block whole from its image. A platform that draws the image in
+// parts also learns here which part went stale: it is kept in the image's pixels, so that it moves
+// with the block.
 
-#include <span>
-#include <vector>
+#include <array>
 
 #include "common/geometry.h"
 
 namespace kelvor {
 
-// One copy from the block's image onto the window: where it lands, and the pixel of the image that
-// lands on its top-left corner.
-struct BlockCopy {
-    PixelRect to;
-    PixelPoint from;
-};
-
-// One paint of an area of the window. Kept by the platform between paints, so that its lists keep
-// their room.
+// One paint of an area of the window.
 struct BlockPaint {
-    std::vector<PixelRect> background;  // none empty
-    std::vector<BlockCopy> copies;      // none empty
+    // The background around the block; the empty ones are nothing to fill.
+    std::array<PixelRect, 4> background;
+    // Where the block's image goes on the window (empty: the block is not in the area), and the
+    // pixel of the image that lands on its top-left corner.
+    PixelRect copy;
+    PixelPoint copyFrom;
 };
 
-// The paint of `area` with the block at `block`, whose image is copied only within `rows`: window
-// pixels, top to bottom, within the block. A row that overlaps the one above it starts below it.
-void PaintOf(const PixelRect& area, const PixelRect& block, std::span<const PixelRect> rows, BlockPaint& paint);
+// The paint of `area` with the block at `block` (window pixels).
+BlockPaint PaintOf(const PixelRect& area, const PixelRect& block);
 
 class BlockPainter {
 public:

@@ -127,31 +127,6 @@ PixelRect InfoBlock::BlockPixels() const {
     return {left, top, left + CeilPixels(width_, x), top + CeilPixels(height_, y)};
 }
 
-void InfoBlock::ImageRows(std::vector<PixelRect>& rows) const {
-    rows.clear();
-    const PixelRect block = BlockPixels();
-    if (blockBackColour_ != backColour_) {
-        rows.push_back(block);
-        return;
-    }
-    int32_t below = block.top;
-    for (const Label& label : labels_) {
-        if (!label.visible || label.text.empty()) continue;
-        int32_t top = LabelTopPixels(label, block);
-        for (const int32_t width : label.lineWidths) {
-            const int32_t lean = width > 0 ? label.lineHeight / 2 : 0;
-            // Rounding may pull the network line a pixel into the text above it.
-            const PixelRect row = Intersection(
-                {block.left, std::max(top, below), block.left + width + lean, top + label.lineHeight}, block);
-            if (!row.IsEmpty()) {
-                rows.push_back(row);
-                below = row.bottom;
-            }
-            top += label.lineHeight;
-        }
-    }
-}
-
 float InfoBlock::AreaWidth() const { return ToSingle(surface_.AreaSize().width * surface_.TwipsPerPixelX()); }
 
 float InfoBlock::AreaHeight() const { return ToSingle(surface_.AreaSize().height * surface_.TwipsPerPixelY()); }

@@ -86,10 +86,6 @@ public:
     PixelRect BlockPixels() const;
     template <typename Draw>  // Draw(InfoLabel, int32_t x, int32_t y, std::string_view line)
     void ForEachLine(Draw draw) const;
-    // The panel's rows that its image must paint, in pixels, top to bottom: where the panel has the
-    // background's colour, each line's, reaching half the line's height past its text for glyphs
-    // that lean out (italics); else the whole panel. Replaces what `rows` held.
-    void ImageRows(std::vector<PixelRect>& rows) const;
 
     // MoverSurface
     float AreaWidth() const override;

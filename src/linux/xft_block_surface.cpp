@@ -98,18 +98,20 @@ XftDraw* XftBlockSurface::GrowingPixmap::Draw(Display* display, const TargetWind
     return draw_.get();
 }
 
-void XftBlockSurface::Fill(int32_t rgb, const std::vector<PixelRect>& rects) {
-    if (rects.empty()) return;
+void XftBlockSurface::Fill(int32_t rgb, const std::array<PixelRect, 4>& rects) {
     const uint32_t pixel = static_cast<uint32_t>(Colour(rgb)->pixel);
     if (pixel != gcForeground_) {
         xcb_change_gc(connection_, gc_.Get(), XCB_GC_FOREGROUND, &pixel);
         gcForeground_ = pixel;
     }
-    fills_.clear();
-    for (const PixelRect& rect : rects)
-        fills_.push_back({Coordinate(rect.left), Coordinate(rect.top), Extent(rect.Width()), Extent(rect.Height())});
-    xcb_poly_fill_rectangle(connection_, static_cast<xcb_drawable_t>(window_.Id()), gc_.Get(),
-                            static_cast<uint32_t>(fills_.size()), fills_.data());
+    std::array<xcb_rectangle_t, 4> areas{};
+    uint32_t count = 0;
+    for (const PixelRect& rect : rects) {
+        if (rect.IsEmpty()) continue;
+        areas[count++] = {Coordinate(rect.left), Coordinate(rect.top), Extent(rect.Width()), Extent(rect.Height())};
+    }
+    if (count > 0)
+        xcb_poly_fill_rectangle(connection_, static_cast<xcb_drawable_t>(window_.Id()), gc_.Get(), count, areas.data());
 }
 
 void XftBlockSurface::Copy(xcb_drawable_t from, xcb_drawable_t to, PixelPoint source, const PixelRect& target) {
@@ -124,12 +126,11 @@ void XftBlockSurface::PaintMarked() {
     const InfoBlock& block = *block_;
     const PixelRect panel = block.BlockPixels();
     DrawImage(look_.Compare(block), panel);
-    // The X server copies pixel by pixel and fills faster: the blank ends of short lines are filled.
-    block.ImageRows(rows_);
-    PaintOf(area, panel, rows_, paint_);
-    Fill(block.BackColour(), paint_.background);
-    for (const BlockCopy& copy : paint_.copies)
-        Copy(static_cast<xcb_drawable_t>(image_.Get()), static_cast<xcb_drawable_t>(window_.Id()), copy.from, copy.to);
+    const BlockPaint paint = PaintOf(area, panel);
+    Fill(block.BackColour(), paint.background);
+    if (!paint.copy.IsEmpty())
+        Copy(static_cast<xcb_drawable_t>(image_.Get()), static_cast<xcb_drawable_t>(window_.Id()), paint.copyFrom,
+             paint.copy);
     // The frame rate stays on top of whatever was painted under it.
     const PixelRect frameRate = FrameRateBox();
     if (!Intersection(frameRate, area).IsEmpty())

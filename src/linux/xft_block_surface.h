@@ -87,8 +87,8 @@ private:
     // (not "medium", which some families have as a face of its own, heavier than the regular).
     XftFont* OpenFont(const char* family, double points, bool bold, bool italic) const;
     const XftColor* Colour(int32_t rgb);
-    // Fills `rects` on the window, in one request.
-    void Fill(int32_t rgb, const std::vector<PixelRect>& rects);
+    // Fills the non-empty ones of `rects` on the window, in one request.
+    void Fill(int32_t rgb, const std::array<PixelRect, 4>& rects);
     void Copy(xcb_drawable_t from, xcb_drawable_t to, PixelPoint source, const PixelRect& target);
     // Draws what changed of the block into its image.
     void DrawImage(BlockLook::Change change, const PixelRect& panel);
@@ -113,9 +113,6 @@ private:
     uint32_t gcForeground_ = 0;  // what the context was made with
     std::vector<ScopedXftColour> colours_;
     BlockPainter painter_;
-    std::vector<PixelRect> rows_;
-    BlockPaint paint_;
-    std::vector<xcb_rectangle_t> fills_;
     bool painted_ = false;
     // -fps: its font (made when first needed), its lines drawn, and their size.
     ScopedXftFont frameRateFont_;

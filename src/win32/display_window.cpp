@@ -1,7 +1,6 @@
 #include "win32/display_window.h"
 
 #include <algorithm>
-#include <span>
 
 #include "animation/timer_interval.h"
 #include "common/run_time_error.h"
@@ -236,20 +235,15 @@ void DisplayWindow::PrepareImage(const InfoBlock& block, const PixelRect& panel)
 void DisplayWindow::Paint(HDC target, const PixelRect& area) {
     if (area.IsEmpty() || block_ == nullptr) return;
     const PixelRect panel = block_->BlockPixels();
-    // The panel is copied whole: under Wine each copy is a call of its own, and the window's
-    // changed part goes to the X server as one rectangle whatever it holds.
-    PaintOf(area, panel, std::span(&panel, 1), paint_);
+    const BlockPaint paint = PaintOf(area, panel);
     // Strips, not a clip region: restoring a window DC's state costs Wine a font selection.
     const HBRUSH back = backBrush_.For(block_->BackColour());
-    for (const PixelRect& strip : paint_.background) {
-        const RECT rect = AsRect(strip);
-        FillRect(target, &rect, back);
-    }
-    if (paint_.copies.empty()) return;
+    for (const PixelRect& strip : paint.background)
+        if (const RECT rect = AsRect(strip); !strip.IsEmpty()) FillRect(target, &rect, back);
+    if (paint.copy.IsEmpty()) return;
     PrepareImage(*block_, panel);
-    for (const BlockCopy& copy : paint_.copies)
-        BitBlt(target, copy.to.left, copy.to.top, copy.to.Width(), copy.to.Height(), imageDc_.Get(), copy.from.x,
-               copy.from.y, SRCCOPY);
+    BitBlt(target, paint.copy.left, paint.copy.top, paint.copy.Width(), paint.copy.Height(), imageDc_.Get(),
+           paint.copyFrom.x, paint.copyFrom.y, SRCCOPY);
 }
 
 }  // namespace kelvor::win32

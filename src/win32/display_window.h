@@ -89,7 +89,6 @@ private:
     // at the end of a tick asks the system for nothing.
     std::optional<WindowDc> windowDc_;
     BlockPainter painter_;  // what the tick marked, painted at its end
-    BlockPaint paint_;       // kept so that its lists keep their room
     std::array<ScopedFont, 2> fonts_;
     std::array<int32_t, 2> lineHeights_{};
 

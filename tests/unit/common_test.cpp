@@ -127,5 +127,25 @@ TEST(RandomGenerator, ValuesStayInTheHalfOpenUnitRangeAndFollowTheSeed) {
     EXPECT_TRUE(differs);
 }
 
+TEST(Geometry, StripsAroundAndTheInsideCoverTheAreaOnceEach) {
+    const PixelRect area{10, 20, 110, 70};
+    // Inside in the middle, in a corner, along one edge, and the whole area.
+    for (const PixelRect& inside : {PixelRect{30, 30, 60, 50}, PixelRect{10, 20, 40, 35}, PixelRect{90, 20, 110, 70},
+                                    area}) {
+        const auto strips = StripsAround(area, inside);
+        for (int y = area.top - 1; y <= area.bottom; ++y) {
+            for (int x = area.left - 1; x <= area.right; ++x) {
+                const auto covers = [&](const PixelRect& r) {
+                    return !r.IsEmpty() && x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+                };
+                int count = covers(inside) ? 1 : 0;
+                for (const PixelRect& strip : strips) count += covers(strip) ? 1 : 0;
+                const bool inArea = covers(area);
+                ASSERT_EQ(count, inArea ? 1 : 0) << "pixel " << x << "," << y;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kelvor

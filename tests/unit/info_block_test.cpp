@@ -100,19 +100,5 @@ TEST_F(InfoBlockRepaintTest, FittingRepaintsThePanelOnlyWhenTheTextChangedItsSiz
     EXPECT_EQ(block.BlockPixels(), (PixelRect{50, 40, 350, 120}));
 }
 
-TEST_F(InfoBlockRepaintTest, TheImageRowsAreTheLinesWhereThePanelIsTheBackground) {
-    Marked(InfoLabel::Info, "one\r\rthree");
-    Marked(InfoLabel::Network, "Network activity: rx: |  tx: |");
-    block.FitToText();
-    std::vector<PixelRect> rows{{1, 2, 3, 4}};
-    // Each line half its height past its text (an empty line has none), the network line below.
-    block.ImageRows(rows);
-    EXPECT_EQ(rows, (std::vector<PixelRect>{{50, 40, 90, 60}, {50, 80, 110, 100}, {50, 100, 350, 120}}));
-    // A panel of its own colour is copied whole.
-    block.SetBlockBackColour(0x202020);
-    block.ImageRows(rows);
-    EXPECT_EQ(rows, (std::vector<PixelRect>{block.BlockPixels()}));
-}
-
 }  // namespace
 }  // namespace kelvor
