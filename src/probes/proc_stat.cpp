@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/run_time_error.h"
+
 namespace kelvor {
 
 namespace {
@@ -71,13 +73,19 @@ std::string ProcStatLoadMonitor::LoadText() {
         for (const ProcStatProcessor& processor : *processors) numbers_.push_back(processor.number);
         readings_.assign(processors->size(), {});
     }
-    loads_.clear();
     for (size_t i = 0; i < processors->size(); ++i) {
         readings_[i].idle.Record((*processors)[i].idle);
         readings_[i].elapsed.Record((*processors)[i].elapsed);
-        loads_.push_back(readings_[i].BusyPercent());
     }
-    return ProcessorLoadText(loads_);
+    // Counts that went backwards can give a share beyond any whole number: that reading fails, as
+    // on Windows, and the next one is measured from it.
+    try {
+        loads_.clear();
+        for (const ProcessorReadings& readings : readings_) loads_.push_back(readings.BusyPercent());
+        return ProcessorLoadText(loads_);
+    } catch (const RunTimeError&) {
+        return "CPU query failed";
+    }
 }
 
 }  // namespace kelvor

@@ -32,7 +32,7 @@ public:
     explicit ProcStatLoadMonitor(KernelText& stat) : stat_(stat) {}
 
     // "42 %" for one processor, "12% 03%" for several, "CPU query failed" when the file cannot be
-    // read or parsed. The first call measures since the system started; a change in the set of
+    // read or parsed, or a share is beyond a whole number's range. The first call measures since the system started; a change in the set of
     // processors (one taken off or brought on line) starts the readings afresh.
     std::string LoadText() override;
 

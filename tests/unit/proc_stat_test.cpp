@@ -98,6 +98,14 @@ TEST(ProcStatLoadMonitor, FailuresShowAndANewSetOfProcessorsStartsAfresh) {
     EXPECT_EQ(monitor.LoadText(), "CPU query failed");
     stat.text = ProcessorLine(0, 110, 190) + ProcessorLine(1, 190, 110);
     EXPECT_EQ(monitor.LoadText(), "10% 90%");
+    // Busy time gone back by a hundred million while idle time went on: a share no whole number
+    // holds fails that reading only, and every processor's counts still become the next base.
+    stat.text = ProcessorLine(0, 100000110, 190) + ProcessorLine(1, 200, 200);
+    EXPECT_EQ(monitor.LoadText(), "100% 10%");
+    stat.text = ProcessorLine(0, 110, 100000191) + ProcessorLine(1, 290, 210);
+    EXPECT_EQ(monitor.LoadText(), "CPU query failed");
+    stat.text = ProcessorLine(0, 160, 100000241) + ProcessorLine(1, 300, 300);
+    EXPECT_EQ(monitor.LoadText(), "50% 10%");
     // Processor 1 went off line and 2 came on: the readings of processor 2 start from zero rather
     // than from processor 1's.
     stat.text = ProcessorLine(0, 120, 280) + ProcessorLine(2, 20, 80);
